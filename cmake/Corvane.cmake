@@ -1,0 +1,32 @@
+# Build settings shared by every target.
+
+if(WIN32)
+  set(CORVANE_WINDOWS ON)
+else()
+  set(CORVANE_WINDOWS OFF)
+endif()
+
+add_library(corvane_options INTERFACE)
+target_compile_options(corvane_options INTERFACE -Wall -Wextra -Wno-unused-parameter)
+target_include_directories(corvane_options INTERFACE ${PROJECT_SOURCE_DIR})
+
+if(CORVANE_WINDOWS)
+  # Unicode Win32 API; a static C++ runtime so no runtime DLL must travel
+  # with the add-in or the test programs.
+  target_compile_definitions(corvane_options INTERFACE UNICODE _UNICODE _WIN32_WINNT=0x0601 WINVER=0x0601)
+  target_link_options(corvane_options INTERFACE -static -static-libgcc -static-libstdc++)
+endif()
+
+if(CORVANE_SANITIZE)
+  target_compile_options(corvane_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
+                                                   -fno-sanitize-recover=undefined)
+  target_link_options(corvane_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+# corvane_glob(<var> <patterns...>): sorted sources found at configure time,
+# re-checked on every build.
+function(corvane_glob var)
+  file(GLOB found CONFIGURE_DEPENDS ${ARGN})
+  list(SORT found)
+  set(${var} ${found} PARENT_SCOPE)
+endfunction()

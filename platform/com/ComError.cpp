@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/com/Bstr.h"
 #include "platform/com/ComPtr.h"
 #include "platform/com/Text.h"
 
@@ -27,12 +28,9 @@ HRESULT ThrowIfFailed(HRESULT hr) {
   std::u16string source;
   DWORD helpContext = 0;
   if (GetErrorInfo(0, info.put()) == S_OK && info) {
-    BSTR text = nullptr;
-    if (SUCCEEDED(info->GetDescription(&text)) && text) description = from_ole(text, SysStringLen(text));
-    SysFreeString(text);
-    text = nullptr;
-    if (SUCCEEDED(info->GetSource(&text)) && text) source = from_ole(text, SysStringLen(text));
-    SysFreeString(text);
+    Bstr text;
+    if (SUCCEEDED(info->GetDescription(text.put()))) description = text.str();
+    if (SUCCEEDED(info->GetSource(text.put()))) source = text.str();
     info->GetHelpContext(&helpContext);
   }
   throw ComError(hr, std::move(description), std::move(source), helpContext);

@@ -14,6 +14,8 @@
 #include <oleauto.h>
 #include <ocidl.h>
 #include <olectl.h>
+
+#include "win32/ConstCorrect.h"
 #else
 #include "native/hresults.h"
 #include "native/interfaces.h"

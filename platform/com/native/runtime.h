@@ -70,6 +70,21 @@ STDAPI CoGetClassObject(REFCLSID rclsid, DWORD dwClsContext, LPVOID pvReserved, 
 STDAPI CoCreateInstance(REFCLSID rclsid, IUnknown* pUnkOuter, DWORD dwClsContext, REFIID riid, LPVOID* ppv);
 STDAPI_(void) CoFreeUnusedLibraries();
 
+// What an in-process server exports.
+using LPFNGETCLASSOBJECT = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, LPVOID*);
+using LPFNCANUNLOADNOW = HRESULT(STDAPICALLTYPE*)();
+
+// Class objects the process offers itself, found before the registry.
+enum REGCLS : DWORD {
+  REGCLS_SINGLEUSE = 0,
+  REGCLS_MULTIPLEUSE = 1,
+  REGCLS_MULTI_SEPARATE = 2,
+  REGCLS_SUSPENDED = 4,
+  REGCLS_SURROGATE = 8
+};
+STDAPI CoRegisterClassObject(REFCLSID rclsid, LPUNKNOWN pUnk, DWORD dwClsContext, DWORD flags, LPDWORD lpdwRegister);
+STDAPI CoRevokeClassObject(DWORD dwRegister);
+
 // Running object table (process-wide).
 STDAPI RegisterActiveObject(IUnknown* punk, REFCLSID rclsid, DWORD dwFlags, DWORD* pdwRegister);
 STDAPI RevokeActiveObject(DWORD dwRegister, LPVOID pvReserved);

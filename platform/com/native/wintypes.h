@@ -37,6 +37,7 @@ using DOUBLE = double;
 using LPVOID = void*;
 using PVOID = void*;
 using LPCVOID = const void*;
+using LPDWORD = DWORD*;
 using UINT_PTR = uintptr_t;
 using INT_PTR = intptr_t;
 using LONG_PTR = intptr_t;

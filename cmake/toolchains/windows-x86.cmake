@@ -1,0 +1,4 @@
+# The shipped build: 32-bit Windows, as loaded by 32-bit Office.
+set(CORVANE_MINGW_TRIPLE i686-w64-mingw32)
+set(CMAKE_SYSTEM_PROCESSOR x86)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)

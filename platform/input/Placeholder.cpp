@@ -1,1 +1,0 @@
-// Placeholder until the service's sources land.

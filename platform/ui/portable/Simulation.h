@@ -1,0 +1,18 @@
+// The portable backend's stand-ins for the user's machine, set by the
+// simulated host, the workbench and the native tests.
+#pragma once
+
+#include <string>
+
+namespace corvane::ui {
+
+class ScriptedPresenter;
+
+// The Ctrl key as the simulated keyboard holds it (up at first).
+void SetCtrlDown(bool down);
+// The user's decimal separator ("." at first).
+void SetDecimalSeparator(std::u16string separator);
+// The presenter used while none is installed.
+ScriptedPresenter& DefaultScriptedPresenter();
+
+}  // namespace corvane::ui

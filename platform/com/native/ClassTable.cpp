@@ -3,7 +3,14 @@
 namespace corvane::com::native {
 namespace {
 
-constexpr DWORD kServerContexts = CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER;
+// A class the process registered as its local server also answers in-process
+// requests (the caller is that process); an in-process registration answers
+// only in-process requests.
+bool Serves(DWORD registered, DWORD requested) {
+  if (registered & requested) return true;
+  return (registered & CLSCTX_LOCAL_SERVER) && (requested & CLSCTX_INPROC_SERVER);
+}
+
 constexpr DWORD kKnownFlags = REGCLS_MULTIPLEUSE | REGCLS_MULTI_SEPARATE | REGCLS_SUSPENDED | REGCLS_SURROGATE;
 
 }  // namespace
@@ -44,9 +51,7 @@ const ClassTable::Entry* ClassTable::FindEntry(REFCLSID clsid, DWORD context) co
   for (const auto& [key, entry] : entries_) {
     // A suspended class waits for CoResumeClassObjects, which the system
     // never calls: it stays hidden.
-    // Any server context finds the process's own class, whichever server
-    // context it was registered for.
-    if ((entry.flags & REGCLS_SUSPENDED) || !(context & kServerContexts)) continue;
+    if ((entry.flags & REGCLS_SUSPENDED) || !Serves(entry.context, context)) continue;
     if (IsEqualCLSID(entry.clsid, clsid)) return &entry;
   }
   return nullptr;

@@ -35,7 +35,7 @@ constexpr char16_t kDispatchMarshaler[] = u"{00020420-0000-0000-C000-00000000004
 
 const char16_t* MarshalerOf(const TYPEATTR& attr) {
   return attr.typekind == TKIND_DISPATCH && !(attr.wTypeFlags & TYPEFLAG_FDUAL) ? kDispatchMarshaler
-                                                                               : kAutomationMarshaler;
+                                                                                : kAutomationMarshaler;
 }
 
 std::u16string Hex(unsigned value) {

@@ -1,22 +1,16 @@
 #include "platform/ui/portable/Simulation.h"
 
-#include <atomic>
 #include <mutex>
 
-#include "platform/ui/Keyboard.h"
 #include "platform/ui/Locale.h"
 #include "platform/ui/ScriptedPresenter.h"
 
 namespace corvane::ui {
 
 namespace {
-std::atomic<bool> ctrlDown{false};
 std::mutex separatorLock;
 std::u16string separator = u".";
 }  // namespace
-
-void SetCtrlDown(bool down) { ctrlDown = down; }
-bool IsCtrlDown() { return ctrlDown; }
 
 void SetDecimalSeparator(std::u16string value) {
   std::lock_guard<std::mutex> hold(separatorLock);

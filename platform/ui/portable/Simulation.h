@@ -8,8 +8,6 @@ namespace corvane::ui {
 
 class ScriptedPresenter;
 
-// The Ctrl key as the simulated keyboard holds it (up at first).
-void SetCtrlDown(bool down);
 // The user's decimal separator ("." at first).
 void SetDecimalSeparator(std::u16string separator);
 // The presenter used while none is installed.

@@ -1,11 +1,8 @@
-// Key state and regional settings as Windows reports them.
+// Regional settings as Windows reports them.
 #include "platform/com/com.h"
-#include "platform/ui/Keyboard.h"
 #include "platform/ui/Locale.h"
 
 namespace corvane::ui {
-
-bool IsCtrlDown() { return (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0; }
 
 std::u16string DecimalSeparator() {
   wchar_t buffer[8] = {};  // the system allows at most four characters

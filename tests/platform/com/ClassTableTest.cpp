@@ -19,17 +19,16 @@ HRESULT Create(DWORD context, ComPtr<IUnknown>& out) {
   return CoCreateInstance(kTableClass, nullptr, context, IID_IUnknown, out.put_void());
 }
 
-TEST(ClassTable, RegisteredClassIsFoundForEveryServerContext) {
+TEST(ClassTable, LocalRegistrationServesBothServerContextsInprocOnlyItsOwn) {
   struct Row {
     DWORD registeredFor;
     DWORD requested;
     bool found;
   };
   const Row rows[] = {
-      {CLSCTX_LOCAL_SERVER, CLSCTX_LOCAL_SERVER, true},   {CLSCTX_LOCAL_SERVER, CLSCTX_SERVER, true},
-      {CLSCTX_INPROC_SERVER, CLSCTX_INPROC_SERVER, true}, {CLSCTX_INPROC_SERVER, CLSCTX_ALL, true},
-      {CLSCTX_LOCAL_SERVER, CLSCTX_INPROC_SERVER, true},
-      {CLSCTX_INPROC_SERVER, CLSCTX_LOCAL_SERVER, true},
+      {CLSCTX_LOCAL_SERVER, CLSCTX_LOCAL_SERVER, true},    {CLSCTX_LOCAL_SERVER, CLSCTX_SERVER, true},
+      {CLSCTX_INPROC_SERVER, CLSCTX_INPROC_SERVER, true},  {CLSCTX_INPROC_SERVER, CLSCTX_ALL, true},
+      {CLSCTX_LOCAL_SERVER, CLSCTX_INPROC_SERVER, true},   {CLSCTX_INPROC_SERVER, CLSCTX_LOCAL_SERVER, false},
       {CLSCTX_LOCAL_SERVER, CLSCTX_INPROC_HANDLER, false},
   };
   for (const auto& row : rows) {

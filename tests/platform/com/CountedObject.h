@@ -6,12 +6,15 @@
 
 namespace corvane::com::testing {
 
+// The current count of any object, through its public IUnknown.
+inline ULONG RefsOf(IUnknown* object) {
+  object->AddRef();
+  return object->Release();
+}
+
 class CountedObject : public ComObject<IUnknown> {
  public:
-  ULONG count() {
-    AddRef();
-    return Release();
-  }
+  ULONG count() { return RefsOf(this); }
 };
 
 }  // namespace corvane::com::testing

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "CountedObject.h"
 #include "platform/com/ComObject.h"
 #include "platform/com/Text.h"
 #include "platform/com/com.h"
@@ -381,10 +382,7 @@ class ValueObject : public ComObject<IDispatch> {
     result->bstrVal = SysAllocString(OLESTR("2.5"));
     return S_OK;
   }
-  ULONG count() {
-    AddRef();
-    return Release();
-  }
+  ULONG count() { return corvane::com::testing::RefsOf(identity()); }
 };
 
 TEST(VariantChangeType, ObjectsGiveTheirDefaultValue) {

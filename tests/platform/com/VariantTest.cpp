@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "CountedObject.h"
 #include "platform/com/ComError.h"
 #include "platform/com/ComObject.h"
 #include "platform/com/Variant.h"
@@ -31,10 +32,7 @@ class Counted : public ComObject<IDispatch> {
   }
 };
 
-ULONG RefsOf(IUnknown* object) {
-  object->AddRef();
-  return object->Release();
-}
+using corvane::com::testing::RefsOf;
 
 HRESULT CodeOf(const std::function<void()>& action) {
   try {

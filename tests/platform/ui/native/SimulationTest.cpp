@@ -11,13 +11,7 @@
 namespace corvane::ui {
 namespace {
 
-TEST(UiSimulationTest, CtrlAndDecimalSeparatorFollowTheSimulatedMachine) {
-  EXPECT_FALSE(IsCtrlDown());
-  SetCtrlDown(true);
-  EXPECT_TRUE(IsCtrlDown());
-  SetCtrlDown(false);
-  EXPECT_FALSE(IsCtrlDown());
-
+TEST(UiSimulationTest, DecimalSeparatorFollowsTheSimulatedMachine) {
   EXPECT_EQ(DecimalSeparator(), u".");
   SetDecimalSeparator(u",");
   EXPECT_EQ(DecimalSeparator(), u",");

@@ -77,7 +77,7 @@ void StoreBits(VARIANT& dest, uint64_t bits, unsigned bytes) {
 }
 
 HRESULT WriteInteger(const Scalar& value, const IntegerType& type, VARIANT& dest) {
-  if (value.wraps) {
+  if (value.wraps || value.integerBytes == type.bytes) {
     StoreBits(dest, static_cast<uint64_t>(value.integer), type.bytes);
     return S_OK;
   }
@@ -173,6 +173,7 @@ Scalar ReadScalar(const VARIANT& v) {
     default:
       break;
   }
+  if (const IntegerType* type = IntegerTypeOf(v.vt)) value.integerBytes = type->bytes;
   return value;
 }
 

@@ -16,6 +16,9 @@ struct Scalar {
   long double real = 0;    // Real
   // Booleans convert to integer types by truncation, not range checking.
   bool wraps = false;
+  // Width of an integer source (0 otherwise): between signed and unsigned
+  // integers of one width the bits pass through unchecked, as Windows does.
+  unsigned integerBytes = 0;
 };
 
 // True for the numeric types (integers, R4, R8, CY, DATE, BOOL).

@@ -59,6 +59,7 @@ HRESULT ValidateVariantType(VARTYPE vt) {
 
 HRESULT ValidateTargetType(VARTYPE vt) {
   const VARTYPE base = vt & VT_TYPEMASK;
+  if (vt & VT_BYREF) return DISP_E_TYPEMISMATCH;  // as Windows: a reference cannot be made
   if (vt & ~(VT_TYPEMASK | VT_ARRAY)) return DISP_E_BADVARTYPE;
   if (!IsScalarBase(base) && base != VT_RECORD) return DISP_E_BADVARTYPE;
   return S_OK;

@@ -184,8 +184,12 @@ const Conversion kRanges[] = {
     {{VT_I4, -1}, VT_UI1, DISP_E_OVERFLOW, {}},
     {{VT_I4, 32768}, VT_I2, DISP_E_OVERFLOW, {}},
     {{VT_I4, -1}, VT_UI2, DISP_E_OVERFLOW, {}},
-    {{VT_I4, -1}, VT_UI4, DISP_E_OVERFLOW, {}},
-    {{VT_UI4, 4294967295.0}, VT_I4, DISP_E_OVERFLOW, {}},
+    // Between signed and unsigned integers of one width the bits pass through.
+    {{VT_I4, -1}, VT_UI4, S_OK, {VT_UI4, 4294967295.0}},
+    {{VT_UI4, 4294967295.0}, VT_I4, S_OK, {VT_I4, -1}},
+    {{VT_I1, -1}, VT_UI1, S_OK, {VT_UI1, 255}},
+    {{VT_UI2, 65535}, VT_I2, S_OK, {VT_I2, -1}},
+    {{VT_I4, -1}, VT_UI8, DISP_E_OVERFLOW, {}},
     {{VT_UI4, 4294967295.0}, VT_I8, S_OK, {VT_I8, 4294967295.0}},
     {{VT_R8, 127.49}, VT_I1, S_OK, {VT_I1, 127}},
     {{VT_R8, 127.5}, VT_I1, DISP_E_OVERFLOW, {}},
@@ -300,7 +304,7 @@ const Conversion kEmptyNullAndTypes[] = {
     {{VT_I4, 1}, VT_LPWSTR, DISP_E_BADVARTYPE, {}},
     {{VT_I4, 1}, VT_PTR, DISP_E_BADVARTYPE, {}},
     {{VT_I4, 1}, 15, DISP_E_BADVARTYPE, {}},
-    {{VT_I4, 1}, VT_I4 | VT_BYREF, DISP_E_BADVARTYPE, {}},
+    {{VT_I4, 1}, VT_I4 | VT_BYREF, DISP_E_TYPEMISMATCH, {}},
     {{15}, VT_I4, DISP_E_BADVARTYPE, {}},
     {{VT_VOID}, VT_I4, DISP_E_BADVARTYPE, {}},
 };

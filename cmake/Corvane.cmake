@@ -15,6 +15,10 @@ if(CORVANE_WINDOWS)
   # with the add-in or the test programs.
   target_compile_definitions(corvane_options INTERFACE UNICODE _UNICODE _WIN32_WINNT=0x0601 WINVER=0x0601)
   target_link_options(corvane_options INTERFACE -static -static-libgcc -static-libstdc++)
+  # A DLL without an export list exports every symbol, those of the static
+  # runtime included; a program linking it then has the unwinder twice.
+  string(APPEND CMAKE_SHARED_LINKER_FLAGS " -Wl,--exclude-libs,ALL")
+  string(APPEND CMAKE_MODULE_LINKER_FLAGS " -Wl,--exclude-libs,ALL")
 endif()
 
 if(CORVANE_SANITIZE)

@@ -3,6 +3,8 @@
 // declared next to their definition with CORVANE_DEFINE_INTERFACE_ID.
 #pragma once
 
+#include "platform/com/com.h"  // IID and the standard interfaces; com.h includes this file last
+
 namespace corvane::com {
 
 template <class I>

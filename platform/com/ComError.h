@@ -13,8 +13,7 @@ namespace corvane::com {
 
 class ComError : public std::exception {
  public:
-  explicit ComError(HRESULT code, std::u16string description = {}, std::u16string source = {},
-                    DWORD helpContext = 0);
+  explicit ComError(HRESULT code, std::u16string description = {}, std::u16string source = {}, DWORD helpContext = 0);
 
   HRESULT code() const { return code_; }
   const std::u16string& description() const { return description_; }

@@ -18,20 +18,20 @@ inline const IID& iid_of() {
 }  // namespace corvane::com
 
 // Maps an interface to an IID constant the runtime exports (IID_IUnknown ...).
-#define CORVANE_INTERFACE_ID(Interface, constant)      \
-  template <>                                          \
-  struct corvane::com::InterfaceId<Interface> {        \
-    static const IID& get() { return constant; }       \
+#define CORVANE_INTERFACE_ID(Interface, constant) \
+  template <>                                     \
+  struct corvane::com::InterfaceId<Interface> {   \
+    static const IID& get() { return constant; }  \
   }
 
 // Defines the IID of an interface of our own or of the host's object models.
 #define CORVANE_DEFINE_INTERFACE_ID(Interface, l, w1, w2, b1, b2, b3, b4, b5, b6, b7, b8) \
-  template <>                                                                            \
-  struct corvane::com::InterfaceId<Interface> {                                          \
-    static const IID& get() {                                                            \
-      static const IID id = {l, w1, w2, {b1, b2, b3, b4, b5, b6, b7, b8}};               \
-      return id;                                                                         \
-    }                                                                                    \
+  template <>                                                                             \
+  struct corvane::com::InterfaceId<Interface> {                                           \
+    static const IID& get() {                                                             \
+      static const IID id = {l, w1, w2, {b1, b2, b3, b4, b5, b6, b7, b8}};                \
+      return id;                                                                          \
+    }                                                                                     \
   }
 
 CORVANE_INTERFACE_ID(IUnknown, IID_IUnknown);

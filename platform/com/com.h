@@ -10,9 +10,10 @@
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
+// After windows.h, which they rely on.
 #include <objbase.h>
-#include <oleauto.h>
 #include <ocidl.h>
+#include <oleauto.h>
 #include <olectl.h>
 
 #include "win32/ConstCorrect.h"

@@ -1,0 +1,115 @@
+#include "sim/excel/objects/ApplicationObject.h"
+
+#include "sim/core/Instrumentation.h"
+#include "sim/excel/objects/ExcelErrors.h"
+#include "sim/excel/objects/ExcelIids.h"
+#include "sim/excel/objects/ExcelObjects.h"
+#include "sim/excel/objects/ExcelSession.h"
+
+namespace corvane::sim::excel {
+namespace {
+
+constexpr char16_t kApplication[] = u"_Application";
+constexpr UINT kUnionArguments = 30;
+
+com::Variant Nothing() { return com::Variant(static_cast<IDispatch*>(nullptr)); }
+
+}  // namespace
+
+const ObjectType<ApplicationObject>& ApplicationObject::Type() {
+  static const ObjectType<ApplicationObject> type{
+      u"Application",
+      {kApplicationIid},
+      {Get(0x131, u"ActiveCell", &ApplicationObject::GetActiveCell),
+       Get(0x133, u"ActiveSheet", &ApplicationObject::GetActiveSheet),
+       Get(0x134, u"ActiveWorkbook", &ApplicationObject::GetActiveWorkbook),
+       Get(0x2F7, u"ActiveWindow", &ApplicationObject::GetActiveWindow),
+       Get(0x93, u"Selection", &ApplicationObject::GetSelection), Method(0x30B, u"Union", &ApplicationObject::Union),
+       Property(0x17E, u"ScreenUpdating", &ApplicationObject::GetScreenUpdating, &ApplicationObject::PutScreenUpdating),
+       Get(0x2F9, u"Dialogs", &ApplicationObject::GetDialogs),
+       Get(0x59F, u"CommandBars", &ApplicationObject::GetCommandBars),
+       Get(0x188, u"Version", &ApplicationObject::GetVersion), Method(0x12E, u"Quit", &ApplicationObject::Quit),
+       Get(0x23C, u"Workbooks", &ApplicationObject::GetWorkbooks), Get(0x1E5, u"Sheets", &ApplicationObject::GetSheets),
+       Get(0x6E, u"Name", &ApplicationObject::GetName), Get(0x94, u"Application", &ApplicationObject::GetApplication)}};
+  return type;
+}
+
+com::ComPtr<IDispatch> NewApplicationObject(const std::shared_ptr<AppModel>& app) {
+  return AsDispatch(com::Make<ApplicationObject>(app));
+}
+
+std::vector<std::shared_ptr<EventSource>> ApplicationObject::EventSources() {
+  const auto session = ExcelSession::Of(*Alive(app_));
+  if (!session) return {};
+  return {session->events()};
+}
+
+com::Variant ApplicationObject::FromActiveWindow(com::Variant (*read)(const std::shared_ptr<WindowModel>&)) {
+  const auto window = Alive(app_)->active_window();
+  if (!window) return Nothing();
+  return read(window);
+}
+
+com::Variant ApplicationObject::GetActiveCell(Args&) { return FromActiveWindow(&ActiveCellOf); }
+com::Variant ApplicationObject::GetSelection(Args&) { return FromActiveWindow(&SelectionOf); }
+com::Variant ApplicationObject::GetActiveSheet(Args&) { return FromActiveWindow(&ActiveSheetOf); }
+
+com::Variant ApplicationObject::GetActiveWorkbook(Args&) {
+  const auto workbook = Alive(app_)->active_workbook();
+  return workbook ? com::Variant(NewWorkbookObject(workbook)) : Nothing();
+}
+
+com::Variant ApplicationObject::GetActiveWindow(Args&) {
+  const auto window = Alive(app_)->active_window();
+  return window ? com::Variant(NewWindowObject(window)) : Nothing();
+}
+
+// Union(Arg1, Arg2, [Arg3..Arg30]): ranges of one sheet, at least two.
+com::Variant ApplicationObject::Union(Args& args) {
+  std::optional<RangeParts> result;
+  UINT given = 0;
+  for (UINT i = 0; i < kUnionArguments && i < args.size(); ++i) {
+    if (args[i].omitted()) continue;
+    const auto part = RangePartsOf(args[i].Object().get());
+    if (!part || (result && part->sheet != result->sheet)) throw MethodFailed(u"Union", kApplication);
+    result = result ? RangeParts{result->sheet, Areas::Union(result->areas, part->areas)} : *part;
+    ++given;
+  }
+  if (given < 2) throw InvokeError(DISP_E_PARAMNOTFOUND);
+  return NewRangeObject(result->sheet, result->areas);
+}
+
+com::Variant ApplicationObject::GetScreenUpdating(Args&) { return Alive(app_)->screen_updating(); }
+
+void ApplicationObject::PutScreenUpdating(Args& args) {
+  const bool on = args.value().Bool();
+  Alive(app_)->set_screen_updating(on);
+  Instrumentation::Instance().log().Record(on ? "ScreenUpdating True" : "ScreenUpdating False");
+}
+
+com::Variant ApplicationObject::GetDialogs(Args&) { return NewDialogsObject(Alive(app_)); }
+
+com::Variant ApplicationObject::GetCommandBars(Args&) {
+  const auto session = ExcelSession::Of(*Alive(app_));
+  if (!session || !session->command_bars()) throw CannotGet(u"CommandBars", kApplication);
+  return session->command_bars()();
+}
+
+com::Variant ApplicationObject::GetVersion(Args&) { return Alive(app_)->version(); }
+
+com::Variant ApplicationObject::Quit(Args&) {
+  Alive(app_)->Quit();
+  return {};
+}
+
+com::Variant ApplicationObject::GetWorkbooks(Args&) { return NewWorkbooksObject(Alive(app_)); }
+
+com::Variant ApplicationObject::GetSheets(Args&) {
+  const auto workbook = Alive(app_)->active_workbook();
+  return workbook ? com::Variant(NewSheetsObject(workbook, false)) : Nothing();
+}
+
+com::Variant ApplicationObject::GetName(Args&) { return u"Microsoft Excel"; }
+com::Variant ApplicationObject::GetApplication(Args&) { return NewApplicationObject(Alive(app_)); }
+
+}  // namespace corvane::sim::excel

@@ -1,0 +1,24 @@
+#include "sim/excel/objects/DialogObject.h"
+
+#include "sim/core/Instrumentation.h"
+#include "sim/excel/objects/ExcelErrors.h"
+#include "sim/excel/objects/ExcelIids.h"
+
+namespace corvane::sim::excel {
+
+const ObjectType<DialogObject>& DialogObject::Type() {
+  static const ObjectType<DialogObject> type{u"Dialog", {kDialogIid}, {Method(0x1F0, u"Show", &DialogObject::Show)}};
+  return type;
+}
+
+// Show(Arg1..Arg30): the arguments are ignored; True for OK, False for
+// Cancel. Dialogs other than the number format one are not simulated.
+com::Variant DialogObject::Show(Args&) {
+  const auto app = Alive(app_);
+  if (index_ != kFormatNumberDialog) throw MethodFailed(u"Show", u"Dialog");
+  const bool ok = app->ShowNumberFormatDialog();
+  Instrumentation::Instance().log().Record(ok ? "Dialog 42 OK" : "Dialog 42 Cancel");
+  return ok;
+}
+
+}  // namespace corvane::sim::excel

@@ -1,0 +1,40 @@
+#include "sim/excel/objects/WorkbooksObject.h"
+
+#include "platform/com/Text.h"
+#include "sim/excel/objects/ExcelIids.h"
+#include "sim/excel/objects/ExcelObjects.h"
+
+namespace corvane::sim::excel {
+
+const ObjectType<WorkbooksObject>& WorkbooksObject::Type() {
+  static const ObjectType<WorkbooksObject> type{
+      u"Workbooks",
+      {kWorkbooksIid},
+      {Get(0x76, u"Count", &WorkbooksObject::GetCount), Get(0xAA, u"Item", &WorkbooksObject::GetItem),
+       Get(0x0, u"_Default", &WorkbooksObject::GetItem), Method(0xB5, u"Add", &WorkbooksObject::Add)}};
+  return type;
+}
+
+com::ComPtr<IDispatch> NewWorkbooksObject(const std::shared_ptr<AppModel>& app) {
+  return AsDispatch(com::Make<WorkbooksObject>(app));
+}
+
+com::Variant WorkbooksObject::GetCount(Args&) { return static_cast<int32_t>(Alive(app_)->workbooks().size()); }
+
+com::Variant WorkbooksObject::GetItem(Args& args) {
+  const auto& workbooks = Alive(app_)->workbooks();
+  if (args[0].type() == VT_BSTR) {
+    const std::u16string name = args[0].Text();
+    for (const auto& workbook : workbooks) {
+      if (com::AsciiEqualNoCase(workbook->name(), name)) return NewWorkbookObject(workbook);
+    }
+  } else {
+    const int32_t index = args[0].Int();
+    if (index >= 1 && static_cast<size_t>(index) <= workbooks.size()) return NewWorkbookObject(workbooks[index - 1]);
+  }
+  throw InvokeError(DISP_E_BADINDEX);
+}
+
+com::Variant WorkbooksObject::Add(Args&) { return NewWorkbookObject(Alive(app_)->NewWorkbook()); }
+
+}  // namespace corvane::sim::excel

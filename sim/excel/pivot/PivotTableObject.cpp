@@ -1,0 +1,104 @@
+#include "sim/excel/pivot/PivotObjects.h"
+
+#include "sim/excel/model/AppModel.h"
+#include "sim/excel/objects/ExcelErrors.h"
+#include "sim/excel/objects/ExcelIids.h"
+#include "sim/excel/objects/ExcelObjects.h"
+
+namespace corvane::sim::excel::pivot {
+namespace {
+
+constexpr char16_t kClass[] = u"PivotTable";
+
+}  // namespace
+
+const ObjectType<PivotTableObject>& PivotTableObject::Type() {
+  using T = PivotTableObject;
+  static const ObjectType<T> type{
+      kClass,
+      {ExcelIid(0x00020872)},
+      {Get(0x6E, u"Name", &T::GetName), Get(0x2BB, u"TableRange1", &T::TableRange1),
+       Get(0x2BC, u"TableRange2", &T::TableRange2), Get(0x2C1, u"DataBodyRange", &T::DataBodyRange),
+       Get(0x2BD, u"RowRange", &T::RowRange), Get(0x2BE, u"ColumnRange", &T::ColumnRange),
+       Get(0x2BF, u"PageRange", &T::PageRange), Get(0x2C0, u"DataLabelRange", &T::DataLabelRange),
+       Property(0x2B5, u"RowGrand", &T::GetRowGrand, &T::PutRowGrand),
+       Property(0x2B6, u"ColumnGrand", &T::GetColumnGrand, &T::PutColumnGrand), Method(0x2A8, u"Update", &T::Update),
+       Method(0x5DD, u"PivotSelect", &T::PivotSelect), Method(0x2CE, u"PivotFields", &T::PivotFields)}};
+  return type;
+}
+
+com::Variant PivotTableObject::GetName(Args&) { return Alive(table_)->name(); }
+
+com::Variant PivotTableObject::Area(const std::optional<CellRect>& rect, std::u16string_view property) {
+  if (!rect) throw CannotGet(property, kClass);
+  return NewRangeObject(Alive(table_)->sheet(), Areas(*rect));
+}
+
+com::Variant PivotTableObject::TableRange1(Args&) {
+  return Area(Alive(table_)->layout().table_range1(), u"TableRange1");
+}
+com::Variant PivotTableObject::TableRange2(Args&) {
+  return Area(Alive(table_)->layout().table_range2(), u"TableRange2");
+}
+com::Variant PivotTableObject::DataBodyRange(Args&) {
+  return Area(Alive(table_)->layout().data_body_range(), u"DataBodyRange");
+}
+com::Variant PivotTableObject::RowRange(Args&) { return Area(Alive(table_)->layout().row_range(), u"RowRange"); }
+com::Variant PivotTableObject::ColumnRange(Args&) {
+  return Area(Alive(table_)->layout().column_range(), u"ColumnRange");
+}
+com::Variant PivotTableObject::PageRange(Args&) { return Area(Alive(table_)->layout().page_range(), u"PageRange"); }
+com::Variant PivotTableObject::DataLabelRange(Args&) {
+  return Area(Alive(table_)->layout().data_label_range(), u"DataLabelRange");
+}
+
+com::Variant PivotTableObject::GetRowGrand(Args&) { return Alive(table_)->definition().row_grand; }
+com::Variant PivotTableObject::GetColumnGrand(Args&) { return Alive(table_)->definition().column_grand; }
+void PivotTableObject::PutRowGrand(Args& args) { Grand(&PivotDefinition::row_grand, args.value().Bool(), u"RowGrand"); }
+void PivotTableObject::PutColumnGrand(Args& args) {
+  Grand(&PivotDefinition::column_grand, args.value().Bool(), u"ColumnGrand");
+}
+
+void PivotTableObject::Grand(bool PivotDefinition::*which, bool on, std::u16string_view property) {
+  try {
+    Alive(table_)->Change([&](PivotDefinition& d) { d.*which = on; });
+  } catch (const std::invalid_argument&) {
+    throw CannotSet(property, kClass);
+  }
+}
+
+com::Variant PivotTableObject::Update(Args&) {
+  try {
+    Alive(table_)->Update();
+  } catch (const std::invalid_argument&) {
+    throw MethodFailed(u"Update", kClass);
+  }
+  return true;
+}
+
+// PivotSelect(Name, Mode): selects through the application as Range.Select
+// does, so SheetSelectionChange is raised.
+com::Variant PivotTableObject::PivotSelect(Args& args) {
+  auto table = Alive(table_);
+  std::vector<CellRect> rects = table->Select(args[0].Text(), args[1].Int(0));
+  auto sheet = table->sheet();
+  auto app = AppOf(sheet);
+  if (rects.empty() || !app) throw MethodFailed(u"PivotSelect", kClass);
+  try {
+    app->Select(sheet, Areas(rects));
+  } catch (const std::logic_error&) {
+    throw MethodFailed(u"PivotSelect", kClass);
+  }
+  return {};
+}
+
+// PivotFields(Index): one field by name; the collection itself is not offered.
+com::Variant PivotTableObject::PivotFields(Args& args) {
+  auto table = Alive(table_);
+  if (args[0].omitted()) throw MethodFailed(u"PivotFields", kClass);
+  auto field = table->layout().FieldNamed(args[0].Text());
+  if (!field) throw CannotGet(u"PivotFields", kClass);
+  return AsDispatch(com::Make<PivotFieldObject>(PivotFieldAccess(table, table->layout().FieldName(*field))));
+}
+
+}  // namespace corvane::sim::excel::pivot

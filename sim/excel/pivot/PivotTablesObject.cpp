@@ -1,0 +1,39 @@
+#include "sim/excel/pivot/PivotObjects.h"
+
+#include "sim/excel/objects/ExcelErrors.h"
+#include "sim/excel/objects/ExcelIids.h"
+#include "sim/excel/objects/ExcelObjects.h"
+
+namespace corvane::sim::excel::pivot {
+namespace {
+
+constexpr char16_t kClass[] = u"PivotTables";
+
+}  // namespace
+
+const ObjectType<PivotTablesObject>& PivotTablesObject::Type() {
+  using T = PivotTablesObject;
+  static const ObjectType<T> type{
+      kClass, {ExcelIid(0x00020873)}, {Get(0x76, u"Count", &T::Count), Method(0xAA, u"Item", &T::Item)}};
+  return type;
+}
+
+com::Variant PivotTablesObject::Count(Args&) { return static_cast<int32_t>(Alive(sheet_)->pivots().size()); }
+
+// Item(Index): by name, or by position from 1 in the order of placing.
+com::Variant PivotTablesObject::Item(Args& args) {
+  auto sheet = Alive(sheet_);
+  std::shared_ptr<PivotSite> site;
+  VARTYPE type = args[0].type();
+  if (type == VT_BSTR) {
+    site = sheet->PivotNamed(args[0].Text());
+  } else if (args[0].present()) {
+    int32_t index = args[0].Int();
+    if (index >= 1 && index <= static_cast<int32_t>(sheet->pivots().size())) site = sheet->pivots()[index - 1];
+  }
+  auto table = std::dynamic_pointer_cast<PivotTableModel>(site);
+  if (!table) throw MethodFailed(u"Item", kClass);
+  return AsDispatch(com::Make<PivotTableObject>(table));
+}
+
+}  // namespace corvane::sim::excel::pivot

@@ -1,0 +1,54 @@
+// Office's CommandBarButton: the control members plus the face, state and
+// style members (0x6005xxxx). Pictures says whether this Office version has
+// Picture and Mask; without them neither name nor DISPID is known, as in
+// the versions before them.
+#pragma once
+
+#include "sim/office/objects/ButtonFaceMembers.h"
+#include "sim/office/objects/ControlCore.h"
+
+namespace corvane::sim::office {
+
+template <bool Pictures>
+class ButtonObject final : public SimObject<ButtonObject<Pictures>>,
+                           public FieldAccess<ButtonObject<Pictures>>,
+                           public Forwarding<ButtonObject<Pictures>>,
+                           public ControlCore,
+                           public ButtonFaceMembers {
+ public:
+  ButtonObject(BarSetLink set, std::weak_ptr<Control> control)
+      : ControlCore(set, control), ButtonFaceMembers(control) {}
+
+  using ControlCore::Props;
+  static const ObjectType<ButtonObject>& Type() {
+    using Self = ButtonObject;
+    std::vector<Member<Self>> own{
+        Property<Self>(0x60050000, u"BuiltInFace", &Self::template Call<&ButtonFaceMembers::GetBuiltInFace>,
+                       &Self::template Set<&ButtonFaceMembers::PutBuiltInFace>),
+        Property<Self>(0x60050003, u"FaceId", &Self::template Call<&ButtonFaceMembers::GetFaceId>,
+                       &Self::template Set<&ButtonFaceMembers::PutFaceId>),
+        Method<Self>(0x60050005, u"PasteFace", &Self::template Call<&ButtonFaceMembers::PasteFace>),
+        FieldProperty<Self, &ControlProperties::shortcutText>(0x60050006, u"ShortcutText"),
+        Property<Self>(0x60050008, u"State", &Self::template GetField<&ControlProperties::state>,
+                       &Self::template Set<&ButtonFaceMembers::PutState>),
+        FieldProperty<Self, &ControlProperties::style>(0x6005000A, u"Style"),
+        FieldProperty<Self, &ControlProperties::hyperlinkType>(0x6005000C, u"HyperlinkType"),
+    };
+    if constexpr (Pictures) {
+      own.push_back(Property<Self>(0x6005000E, u"Picture", &Self::template Call<&ButtonFaceMembers::GetPicture>,
+                                   &Self::template Set<&ButtonFaceMembers::PutPicture>));
+      own.push_back(Property<Self>(0x60050010, u"Mask", &Self::template Call<&ButtonFaceMembers::GetMask>,
+                                   &Self::template Set<&ButtonFaceMembers::PutMask>));
+    }
+    static const ObjectType<Self> type{
+        u"CommandBarButton", {kCommandBarControlIid, kCommandBarButtonIid}, ControlMembers<Self>(own), kOfficeSource};
+    return type;
+  }
+
+ protected:
+  std::vector<std::shared_ptr<EventSource>> EventSources() override {
+    return SourcesFor(kButtonEventsIid, "CommandBarButtonEvents");
+  }
+};
+
+}  // namespace corvane::sim::office

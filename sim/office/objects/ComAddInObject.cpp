@@ -1,0 +1,57 @@
+#include "sim/office/objects/ComAddInObject.h"
+
+#include "platform/com/Text.h"
+#include "sim/office/model/OfficeError.h"
+
+namespace corvane::sim::office {
+
+using Self = ComAddInObject;
+
+const ObjectType<Self>& Self::Type() {
+  static const ObjectType<Self> type{u"COMAddIn",
+                                     {kComAddInIid},
+                                     {Property(0x0, u"Description", &Self::GetDescription, &Self::PutDescription),
+                                      Get(0x3, u"ProgId", &Self::GetProgId), Get(0x4, u"Guid", &Self::GetGuid),
+                                      Property(0x6, u"Connect", &Self::GetConnect, &Self::PutConnect),
+                                      Property(0x7, u"Object", &Self::GetAddInObject, &Self::PutAddInObject)},
+                                     kOfficeSource};
+  return type;
+}
+
+com::ComPtr<IDispatch> NewComAddInObject(const std::shared_ptr<AddInEntry>& entry, ConnectAction connect) {
+  return com::ComPtr<IDispatch>::adopt(com::Make<ComAddInObject>(entry, std::move(connect)).detach());
+}
+
+com::Variant Self::GetDescription(Args&) { return Alive(entry_)->description; }
+
+void Self::PutDescription(Args& args) { Alive(entry_)->description = args.value().Text(); }
+
+com::Variant Self::GetProgId(Args&) { return Alive(entry_)->progId; }
+
+// The class id of the ProgID, in registry form; empty when it names none.
+com::Variant Self::GetGuid(Args&) {
+  auto entry = Alive(entry_);
+  CLSID clsid{};
+  if (FAILED(CLSIDFromProgID(com::ole(entry->progId), &clsid))) return u"";
+  OLECHAR text[40] = {};
+  StringFromGUID2(clsid, text, 40);
+  return com::from_ole(text);
+}
+
+com::Variant Self::GetConnect(Args&) { return Alive(entry_)->connected; }
+
+// As the COM Add-ins dialog: connecting a loaded add-in or unloading an
+// unloaded one changes nothing.
+void Self::PutConnect(Args& args) {
+  auto entry = Alive(entry_);
+  const bool connect = args.value().Bool();
+  if (connect == entry->connected) return;
+  if (!connect_) ThrowFailed("The add-in cannot be connected or disconnected here.");
+  connect_(entry, connect);
+}
+
+com::Variant Self::GetAddInObject(Args&) { return Alive(entry_)->object; }
+
+void Self::PutAddInObject(Args& args) { Alive(entry_)->object = args.value().Object(); }
+
+}  // namespace corvane::sim::office

@@ -1,0 +1,50 @@
+#include "sim/office/objects/CommandBarControlsObject.h"
+
+#include "platform/com/Text.h"
+#include "sim/office/model/Bar.h"
+#include "sim/office/model/Control.h"
+#include "sim/office/model/OfficeError.h"
+
+namespace corvane::sim::office {
+
+using Self = CommandBarControlsObject;
+
+const ObjectType<Self>& Self::Type() {
+  static const ObjectType<Self> type{u"CommandBarControls",
+                                     {kCommandBarControlsIid},
+                                     {Get(0x0, u"Item", &Self::GetItem), Method(0x60030000, u"Add", &Self::Add),
+                                      Get(0x60030001, u"Count", &Self::GetCount)},
+                                     kOfficeSource};
+  return type;
+}
+
+com::ComPtr<IDispatch> NewCommandBarControlsObject(const BarSetLink& set, const std::shared_ptr<Bar>& bar) {
+  return com::ComPtr<IDispatch>::adopt(com::Make<CommandBarControlsObject>(set, bar).detach());
+}
+
+com::Variant Self::GetCount(Args&) { return LiveBar(bar_)->Count(); }
+
+// Item(Index): a 1-based index or a control's caption.
+com::Variant Self::GetItem(Args& args) {
+  auto bar = LiveBar(bar_);
+  if (args[0].type() != VT_BSTR) return NewControlObject(set_, bar->At(args[0].Int()));
+  const auto caption = args[0].Text();
+  for (const auto& control : bar->Controls()) {
+    if (com::AsciiEqualNoCase(control->props().caption, caption)) return NewControlObject(set_, control);
+  }
+  ThrowInvalidArgument("Invalid procedure call or argument");
+}
+
+// Add([Type], [Id], [Parameter], [Before], [Temporary]).
+com::Variant Self::Add(Args& args) {
+  auto bar = LiveBar(bar_);
+  ControlSpec wanted;
+  wanted.type = args[0].Int(kControlCustom);
+  wanted.id = args[1].Int(kCustomControlId);
+  wanted.parameter = args[2].Text(u"");
+  wanted.before = args[3].Int(0);
+  wanted.temporary = args[4].Bool(false);
+  return NewControlObject(set_, bar->AddControl(wanted));
+}
+
+}  // namespace corvane::sim::office

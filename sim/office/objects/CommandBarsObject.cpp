@@ -1,0 +1,45 @@
+#include "sim/office/objects/CommandBarsObject.h"
+
+#include "sim/office/model/CommandBarSet.h"
+#include "sim/office/model/OfficeConstants.h"
+#include "sim/office/model/OfficeError.h"
+#include "sim/office/objects/QueryArgs.h"
+
+namespace corvane::sim::office {
+
+const ObjectType<CommandBarsObject>& CommandBarsObject::Type() {
+  static const ObjectType<CommandBarsObject> type{
+      u"CommandBars",
+      {kCommandBarsIid},
+      {Get(0x0, u"Item", &CommandBarsObject::GetItem), Get(0x60030003, u"Count", &CommandBarsObject::GetCount),
+       Method(0x60030002, u"Add", &CommandBarsObject::Add),
+       Method(0x60030008, u"FindControl", &CommandBarsObject::FindControl)},
+      kOfficeSource};
+  return type;
+}
+
+com::ComPtr<IDispatch> NewCommandBarsObject(const std::shared_ptr<CommandBarSet>& bars) {
+  return com::ComPtr<IDispatch>::adopt(com::Make<CommandBarsObject>(bars).detach());
+}
+
+com::Variant CommandBarsObject::GetCount(Args&) { return LiveSet(set_)->Count(); }
+
+com::Variant CommandBarsObject::GetItem(Args& args) {
+  auto set = LiveSet(set_);
+  if (args[0].type() != VT_BSTR) return NewCommandBarObject(set_, set->At(args[0].Int()));
+  auto bar = set->Find(args[0].Text());
+  if (!bar) ThrowInvalidArgument("Invalid procedure call or argument");
+  return NewCommandBarObject(set_, bar);
+}
+
+// Add([Name], [Position], [MenuBar], [Temporary]).
+com::Variant CommandBarsObject::Add(Args& args) {
+  auto bar = LiveSet(set_)->Add(args[0].Text(u""), args[1].Int(kBarFloating), args[2].Bool(false), args[3].Bool(false));
+  return NewCommandBarObject(set_, bar);
+}
+
+com::Variant CommandBarsObject::FindControl(Args& args) {
+  return ControlOrNothing(set_, LiveSet(set_)->FindControl(QueryFrom(args)));
+}
+
+}  // namespace corvane::sim::office

@@ -1,0 +1,62 @@
+// The COM objects over the Office model, made when a client asks for one.
+// Each holds its model and the bar collection weakly; none keeps another
+// alive. A wrapper whose bar or control is gone (deleted, hidden for the
+// session, or closed at Quit) fails every call as a stale reference.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "platform/com/ComPtr.h"
+#include "platform/com/Variant.h"
+#include "platform/com/com.h"
+#include "sim/office/addins/AddInLoader.h"
+
+namespace corvane::sim::office {
+
+class Bar;
+class CommandBarSet;
+class Control;
+
+// Office's ids share one pattern: {000C03XX-0000-0000-C000-000000000046}.
+constexpr IID OfficeIid(uint32_t first) {
+  return {first, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+}
+
+inline constexpr IID kCommandBarsIid = OfficeIid(0x000C0302);
+inline constexpr IID kCommandBarIid = OfficeIid(0x000C0304);
+inline constexpr IID kCommandBarControlsIid = OfficeIid(0x000C0306);
+inline constexpr IID kCommandBarControlIid = OfficeIid(0x000C0308);
+inline constexpr IID kCommandBarPopupIid = OfficeIid(0x000C030A);
+inline constexpr IID kCommandBarComboBoxIid = OfficeIid(0x000C030C);
+inline constexpr IID kCommandBarButtonIid = OfficeIid(0x000C030E);
+inline constexpr IID kComAddInIid = OfficeIid(0x000C033A);
+inline constexpr IID kButtonEventsIid = OfficeIid(0x000C0351);
+inline constexpr IID kComboBoxEventsIid = OfficeIid(0x000C0354);
+
+using BarSetLink = std::weak_ptr<CommandBarSet>;
+
+com::ComPtr<IDispatch> NewCommandBarsObject(const std::shared_ptr<CommandBarSet>& bars);
+com::ComPtr<IDispatch> NewCommandBarObject(const BarSetLink& set, const std::shared_ptr<Bar>& bar);
+com::ComPtr<IDispatch> NewCommandBarControlsObject(const BarSetLink& set, const std::shared_ptr<Bar>& bar);
+// A button, combo box, popup or plain control, as the control's type is.
+com::ComPtr<IDispatch> NewControlObject(const BarSetLink& set, const std::shared_ptr<Control>& control);
+// What FindControl answers: the control, or Nothing.
+com::Variant ControlOrNothing(const BarSetLink& set, const std::shared_ptr<Control>& control);
+
+// Connect put on a COMAddIn: the COM Add-ins dialog's actions.
+using ConnectAction = std::function<void(const std::shared_ptr<AddInEntry>&, bool connect)>;
+com::ComPtr<IDispatch> NewComAddInObject(const std::shared_ptr<AddInEntry>& entry, ConnectAction connect = {});
+
+// The model behind a wrapper while it is live; InvokeError(kDisconnected)
+// once it is gone.
+std::shared_ptr<Bar> LiveBar(const std::weak_ptr<Bar>& bar);
+std::shared_ptr<Control> LiveControl(const std::weak_ptr<Control>& control);
+std::shared_ptr<CommandBarSet> LiveSet(const BarSetLink& set);
+
+// The model object of a wrapper this sim made (Move's Bar argument);
+// null for other objects.
+std::shared_ptr<Bar> BarOf(IDispatch* object);
+
+}  // namespace corvane::sim::office

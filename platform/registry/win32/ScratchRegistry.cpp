@@ -73,12 +73,18 @@ ScratchRegistry::ScratchRegistry(bool isolateClassesRoot) : state_(std::make_uni
                                  {HKEY_LOCAL_MACHINE, L"HKEY_LOCAL_MACHINE"}};
   if (isolateClassesRoot) roots.push_back({HKEY_CLASSES_ROOT, L"HKEY_CLASSES_ROOT"});
   state_->name = UniqueName();
-  Check(RegCreateKeyExW(HKEY_CURRENT_USER, kScratchParent, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, state_->parent.put(),
-                        nullptr),
-        "create the scratch parent key");
-  Check(RegCreateKeyExW(state_->parent.get(), state_->name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                        state_->base.put(), nullptr),
-        "create the scratch key");
+  // Another program's scratch registry may delete the shared parent while it
+  // is empty, between our opening it and creating our key under it: then
+  // open it afresh and try again.
+  LSTATUS status = ERROR_KEY_DELETED;
+  for (int attempt = 0; attempt < 5 && status == ERROR_KEY_DELETED; ++attempt) {
+    Check(RegCreateKeyExW(HKEY_CURRENT_USER, kScratchParent, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                          state_->parent.put(), nullptr),
+          "create the scratch parent key");
+    status = RegCreateKeyExW(state_->parent.get(), state_->name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                             state_->base.put(), nullptr);
+  }
+  Check(status, "create the scratch key");
   for (const RootName& root : roots) {
     State::Override entry{root.root, root.name, {}};
     Check(RegCreateKeyExW(state_->base.get(), root.name, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, entry.key.put(),

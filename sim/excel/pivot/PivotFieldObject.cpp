@@ -1,4 +1,4 @@
-#include "sim/excel/pivot/PivotObjects.h"
+#include "sim/excel/pivot/PivotFieldObject.h"
 
 #include "sim/excel/objects/ExcelErrors.h"
 #include "sim/excel/objects/ExcelIids.h"

@@ -1,9 +1,10 @@
-#include "sim/excel/pivot/PivotObjects.h"
+#include "sim/excel/pivot/PivotTableObject.h"
 
 #include "sim/excel/model/AppModel.h"
 #include "sim/excel/objects/ExcelErrors.h"
 #include "sim/excel/objects/ExcelIids.h"
 #include "sim/excel/objects/ExcelObjects.h"
+#include "sim/excel/pivot/PivotFieldObject.h"
 
 namespace corvane::sim::excel::pivot {
 namespace {

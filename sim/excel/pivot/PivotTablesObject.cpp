@@ -1,8 +1,9 @@
-#include "sim/excel/pivot/PivotObjects.h"
+#include "sim/excel/pivot/PivotTablesObject.h"
 
 #include "sim/excel/objects/ExcelErrors.h"
 #include "sim/excel/objects/ExcelIids.h"
 #include "sim/excel/objects/ExcelObjects.h"
+#include "sim/excel/pivot/PivotTableObject.h"
 
 namespace corvane::sim::excel::pivot {
 namespace {

@@ -1,5 +1,9 @@
 #include "sim/office/OfficeHost.h"
 
+#include <exception>
+#include <string>
+
+#include "sim/core/Instrumentation.h"
 #include "sim/office/model/CommandBarSet.h"
 
 namespace corvane::sim::office {
@@ -9,8 +13,14 @@ OfficeHost::OfficeHost(std::optional<BarStore> store, AddInObjectFactory makeAdd
       bars_(std::make_shared<CommandBarSet>(store_ ? store_->Load() : CommandBarSet())),
       loader_(std::move(makeAddInObject)) {}
 
+// A run that ends without Quit still shuts its add-ins down and saves; a
+// save that fails then cannot be thrown from here, so it is logged.
 OfficeHost::~OfficeHost() {
-  if (running()) Quit();
+  try {
+    Quit();
+  } catch (const std::exception& error) {
+    Instrumentation::Instance().log().Record(std::string("Office.SaveFailed ") + error.what());
+  }
 }
 
 void OfficeHost::Start(IDispatch* application) { loader_.Startup(application); }

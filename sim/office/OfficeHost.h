@@ -1,6 +1,6 @@
 // The Office half of one simulated Excel run: its command bars (read from
 // the data directory at start, written back at Quit) and its COM add-ins.
-// Excel's Application owns one and hands out its command bars.
+// The ExcelSession of a started run owns one (sim/office/OfficeStart.h).
 #pragma once
 
 #include <memory>

@@ -218,6 +218,46 @@ bool AppModel::RightClick(const std::shared_ptr<SheetModel>& sheet, CellRef cell
   return ClickEvent(AppEventId::SheetBeforeRightClick, sheet, cell);
 }
 
+void AppModel::InstallAddIn(const std::shared_ptr<WorkbookModel>& workbook) {
+  Raise(AppEventId::WorkbookAddinInstall, {workbook});
+}
+
+void AppModel::UninstallAddIn(const std::shared_ptr<WorkbookModel>& workbook) {
+  Raise(AppEventId::WorkbookAddinUninstall, {workbook});
+}
+
+void AppModel::FollowHyperlink(const std::shared_ptr<SheetModel>& sheet) {
+  Raise(AppEventId::SheetFollowHyperlink, {sheet, NoObject{}});
+}
+
+void AppModel::PivotTableUpdated(const std::shared_ptr<SheetModel>& sheet, const std::shared_ptr<PivotSite>& table) {
+  Raise(AppEventId::SheetPivotTableUpdate, {sheet, PivotArg{sheet, table}});
+}
+
+void AppModel::OpenPivotConnection(const std::shared_ptr<SheetModel>& sheet, const std::shared_ptr<PivotSite>& table) {
+  Raise(AppEventId::WorkbookPivotTableOpenConnection, {sheet->workbook(), PivotArg{sheet, table}});
+}
+
+void AppModel::ClosePivotConnection(const std::shared_ptr<SheetModel>& sheet, const std::shared_ptr<PivotSite>& table) {
+  Raise(AppEventId::WorkbookPivotTableCloseConnection, {sheet->workbook(), PivotArg{sheet, table}});
+}
+
+void AppModel::SyncWorkbook(const std::shared_ptr<WorkbookModel>& workbook, int32_t sync_event_type) {
+  Raise(AppEventId::WorkbookSync, {workbook, sync_event_type});
+}
+
+bool AppModel::ImportXml(const std::shared_ptr<WorkbookModel>& workbook, std::u16string url, bool is_refresh) {
+  if (Raise(AppEventId::WorkbookBeforeXmlImport, {workbook, NoObject{}, url, is_refresh, CancelArg{}})) return false;
+  Raise(AppEventId::WorkbookAfterXmlImport, {workbook, NoObject{}, is_refresh, int32_t{0}});
+  return true;
+}
+
+bool AppModel::ExportXml(const std::shared_ptr<WorkbookModel>& workbook, std::u16string url) {
+  if (Raise(AppEventId::WorkbookBeforeXmlExport, {workbook, NoObject{}, url, CancelArg{}})) return false;
+  Raise(AppEventId::WorkbookAfterXmlExport, {workbook, NoObject{}, url, int32_t{0}});
+  return true;
+}
+
 bool AppModel::Quit() {
   const auto open = workbooks_;
   for (const auto& workbook : open) {

@@ -76,6 +76,25 @@ class AppModel : public std::enable_shared_from_this<AppModel> {
   bool DoubleClick(const std::shared_ptr<SheetModel>& sheet, CellRef cell);
   bool RightClick(const std::shared_ptr<SheetModel>& sheet, CellRef cell);
 
+  // Add-in workbooks installed or uninstalled through the Add-ins dialog.
+  void InstallAddIn(const std::shared_ptr<WorkbookModel>& workbook);
+  void UninstallAddIn(const std::shared_ptr<WorkbookModel>& workbook);
+  // A hyperlink on the sheet followed (the Hyperlink object is not kept: it
+  // arrives as Nothing).
+  void FollowHyperlink(const std::shared_ptr<SheetModel>& sheet);
+  // Raised after a pivot table was refreshed (PivotTable.Update does).
+  void PivotTableUpdated(const std::shared_ptr<SheetModel>& sheet, const std::shared_ptr<PivotSite>& table);
+  // A pivot table's connection to its external source opened or closed.
+  void OpenPivotConnection(const std::shared_ptr<SheetModel>& sheet, const std::shared_ptr<PivotSite>& table);
+  void ClosePivotConnection(const std::shared_ptr<SheetModel>& sheet, const std::shared_ptr<PivotSite>& table);
+  // A shared workspace synchronisation event (Excel's MsoSyncEventType).
+  void SyncWorkbook(const std::shared_ptr<WorkbookModel>& workbook, int32_t sync_event_type);
+  // XML data imported into or exported from the workbook's XML map (not
+  // kept: Nothing): the Before event, then, unless cancelled (false), the
+  // After event with the result 0 (success).
+  bool ImportXml(const std::shared_ptr<WorkbookModel>& workbook, std::u16string url, bool is_refresh);
+  bool ExportXml(const std::shared_ptr<WorkbookModel>& workbook, std::u16string url);
+
   // Quit: every workbook is asked before it closes; a cancel stops the quit
   // (false). Then the quit hooks run (Office's shutdown of its add-ins).
   bool Quit();

@@ -28,6 +28,7 @@ const ObjectType<ApplicationObject>& ApplicationObject::Type() {
        Property(0x17E, u"ScreenUpdating", &ApplicationObject::GetScreenUpdating, &ApplicationObject::PutScreenUpdating),
        Get(0x2F9, u"Dialogs", &ApplicationObject::GetDialogs),
        Get(0x59F, u"CommandBars", &ApplicationObject::GetCommandBars),
+       Get(0x664, u"COMAddIns", &ApplicationObject::GetComAddIns),
        Get(0x188, u"Version", &ApplicationObject::GetVersion), Method(0x12E, u"Quit", &ApplicationObject::Quit),
        Get(0x23C, u"Workbooks", &ApplicationObject::GetWorkbooks), Get(0x1E5, u"Sheets", &ApplicationObject::GetSheets),
        Get(0x6E, u"Name", &ApplicationObject::GetName), Get(0x94, u"Application", &ApplicationObject::GetApplication)}};
@@ -89,11 +90,18 @@ void ApplicationObject::PutScreenUpdating(Args& args) {
 
 com::Variant ApplicationObject::GetDialogs(Args&) { return NewDialogsObject(Alive(app_)); }
 
-com::Variant ApplicationObject::GetCommandBars(Args&) {
+com::Variant ApplicationObject::FromOffice(const ExcelSession::ObjectMaker& (ExcelSession::*maker)() const,
+                                           const char16_t* member) {
   const auto session = ExcelSession::Of(*Alive(app_));
-  if (!session || !session->command_bars()) throw CannotGet(u"CommandBars", kApplication);
-  return session->command_bars()();
+  if (!session || !((*session).*maker)()) throw CannotGet(member, kApplication);
+  return ((*session).*maker)()();
 }
+
+com::Variant ApplicationObject::GetCommandBars(Args&) {
+  return FromOffice(&ExcelSession::command_bars, u"CommandBars");
+}
+
+com::Variant ApplicationObject::GetComAddIns(Args&) { return FromOffice(&ExcelSession::com_addins, u"COMAddIns"); }
 
 com::Variant ApplicationObject::GetVersion(Args&) { return Alive(app_)->version(); }
 

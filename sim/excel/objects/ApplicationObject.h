@@ -6,6 +6,7 @@
 
 #include "sim/core/SimObject.h"
 #include "sim/excel/model/AppModel.h"
+#include "sim/excel/objects/ExcelSession.h"
 
 namespace corvane::sim::excel {
 
@@ -28,6 +29,7 @@ class ApplicationObject final : public SimObject<ApplicationObject> {
   void PutScreenUpdating(Args& args);
   com::Variant GetDialogs(Args& args);
   com::Variant GetCommandBars(Args& args);
+  com::Variant GetComAddIns(Args& args);
   com::Variant GetVersion(Args& args);
   com::Variant Quit(Args& args);
   com::Variant GetWorkbooks(Args& args);
@@ -35,6 +37,8 @@ class ApplicationObject final : public SimObject<ApplicationObject> {
   com::Variant GetName(Args& args);
   com::Variant GetApplication(Args& args);
 
+  // An Office collection the session's maker supplies; fails without one.
+  com::Variant FromOffice(const ExcelSession::ObjectMaker& (ExcelSession::*maker)() const, const char16_t* member);
   // A member of the active window; Nothing without one.
   com::Variant FromActiveWindow(com::Variant (*read)(const std::shared_ptr<WindowModel>&));
 

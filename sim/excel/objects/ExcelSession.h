@@ -12,6 +12,10 @@
 #include "sim/core/EventSource.h"
 #include "sim/excel/model/AppModel.h"
 
+namespace corvane::sim::office {
+class OfficeHost;
+}  // namespace corvane::sim::office
+
 namespace corvane::sim::excel {
 
 class ExcelSession : public AppEventListener {
@@ -23,17 +27,29 @@ class ExcelSession : public AppEventListener {
 
   const std::shared_ptr<EventSource>& events() const { return events_; }
 
-  // Application.CommandBars: the Office half installs how its collection
-  // object is made; without it the member fails.
-  using CommandBarsMaker = std::function<com::ComPtr<IDispatch>()>;
-  void set_command_bars(CommandBarsMaker maker) { command_bars_ = std::move(maker); }
-  const CommandBarsMaker& command_bars() const { return command_bars_; }
+  // Application.CommandBars and Application.COMAddIns: the Office half
+  // installs how its collection objects are made; without them the members
+  // fail.
+  using ObjectMaker = std::function<com::ComPtr<IDispatch>()>;
+  using CommandBarsMaker = ObjectMaker;
+  void set_command_bars(ObjectMaker maker) { command_bars_ = std::move(maker); }
+  const ObjectMaker& command_bars() const { return command_bars_; }
+  void set_com_addins(ObjectMaker maker) { com_addins_ = std::move(maker); }
+  const ObjectMaker& com_addins() const { return com_addins_; }
+
+  // The Office half of this run (its command bars and add-ins), owned
+  // here so that it lives as long as the application model; null when
+  // none is attached.
+  void set_office(std::shared_ptr<office::OfficeHost> office) { office_ = std::move(office); }
+  const std::shared_ptr<office::OfficeHost>& office() const { return office_; }
 
   void OnEvent(AppEvent& event) override;
 
  private:
   std::shared_ptr<EventSource> events_;
-  CommandBarsMaker command_bars_;
+  ObjectMaker command_bars_;
+  ObjectMaker com_addins_;
+  std::shared_ptr<office::OfficeHost> office_;
 };
 
 // The name of an application event as Excel declares it ("SheetActivate").

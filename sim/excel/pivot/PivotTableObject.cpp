@@ -69,11 +69,14 @@ void PivotTableObject::Grand(bool PivotDefinition::*which, bool on, std::u16stri
 }
 
 com::Variant PivotTableObject::Update(Args&) {
+  const auto table = Alive(table_);
   try {
-    Alive(table_)->Update();
+    table->Update();
   } catch (const std::invalid_argument&) {
     throw MethodFailed(u"Update", kClass);
   }
+  const auto sheet = table->sheet();
+  if (const auto app = AppOf(sheet)) app->PivotTableUpdated(sheet, table);
   return true;
 }
 

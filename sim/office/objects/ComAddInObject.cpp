@@ -8,18 +8,21 @@ namespace corvane::sim::office {
 using Self = ComAddInObject;
 
 const ObjectType<Self>& Self::Type() {
-  static const ObjectType<Self> type{u"COMAddIn",
-                                     {kComAddInIid},
-                                     {Property(0x0, u"Description", &Self::GetDescription, &Self::PutDescription),
-                                      Get(0x3, u"ProgId", &Self::GetProgId), Get(0x4, u"Guid", &Self::GetGuid),
-                                      Property(0x6, u"Connect", &Self::GetConnect, &Self::PutConnect),
-                                      Property(0x7, u"Object", &Self::GetAddInObject, &Self::PutAddInObject)},
-                                     kOfficeSource};
+  static const ObjectType<Self> type{
+      u"COMAddIn",
+      {kComAddInIid},
+      {Property(0x0, u"Description", &Self::GetDescription, &Self::PutDescription),
+       Get(0x3, u"ProgId", &Self::GetProgId), Get(0x4, u"Guid", &Self::GetGuid),
+       Property(0x6, u"Connect", &Self::GetConnect, &Self::PutConnect),
+       Property(0x7, u"Object", &Self::GetAddInObject, &Self::PutAddInObject), Get(0x8, u"Parent", &Self::GetParent)},
+      kOfficeSource};
   return type;
 }
 
-com::ComPtr<IDispatch> NewComAddInObject(const std::shared_ptr<AddInEntry>& entry, ConnectAction connect) {
-  return com::ComPtr<IDispatch>::adopt(com::Make<ComAddInObject>(entry, std::move(connect)).detach());
+com::ComPtr<IDispatch> NewComAddInObject(const std::shared_ptr<AddInEntry>& entry, ConnectAction connect,
+                                         ObjectSource parent) {
+  return com::ComPtr<IDispatch>::adopt(
+      com::Make<ComAddInObject>(entry, std::move(connect), std::move(parent)).detach());
 }
 
 com::Variant Self::GetDescription(Args&) { return Alive(entry_)->description; }
@@ -53,5 +56,10 @@ void Self::PutConnect(Args& args) {
 com::Variant Self::GetAddInObject(Args&) { return Alive(entry_)->object; }
 
 void Self::PutAddInObject(Args& args) { Alive(entry_)->object = args.value().Object(); }
+
+com::Variant Self::GetParent(Args&) {
+  Alive(entry_);
+  return parent_ ? parent_() : com::ComPtr<IDispatch>();
+}
 
 }  // namespace corvane::sim::office

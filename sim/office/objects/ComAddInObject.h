@@ -11,8 +11,8 @@ namespace corvane::sim::office {
 
 class ComAddInObject final : public SimObject<ComAddInObject> {
  public:
-  ComAddInObject(std::weak_ptr<AddInEntry> entry, ConnectAction connect)
-      : entry_(std::move(entry)), connect_(std::move(connect)) {}
+  ComAddInObject(std::weak_ptr<AddInEntry> entry, ConnectAction connect, ObjectSource parent)
+      : entry_(std::move(entry)), connect_(std::move(connect)), parent_(std::move(parent)) {}
   static const ObjectType<ComAddInObject>& Type();
 
  private:
@@ -24,9 +24,11 @@ class ComAddInObject final : public SimObject<ComAddInObject> {
   void PutConnect(Args& args);
   com::Variant GetAddInObject(Args& args);
   void PutAddInObject(Args& args);
+  com::Variant GetParent(Args& args);
 
   std::weak_ptr<AddInEntry> entry_;
   ConnectAction connect_;
+  ObjectSource parent_;
 };
 
 }  // namespace corvane::sim::office

@@ -31,6 +31,7 @@ inline constexpr IID kCommandBarControlIid = OfficeIid(0x000C0308);
 inline constexpr IID kCommandBarPopupIid = OfficeIid(0x000C030A);
 inline constexpr IID kCommandBarComboBoxIid = OfficeIid(0x000C030C);
 inline constexpr IID kCommandBarButtonIid = OfficeIid(0x000C030E);
+inline constexpr IID kComAddInsIid = OfficeIid(0x000C0339);
 inline constexpr IID kComAddInIid = OfficeIid(0x000C033A);
 inline constexpr IID kButtonEventsIid = OfficeIid(0x000C0351);
 inline constexpr IID kComboBoxEventsIid = OfficeIid(0x000C0354);
@@ -47,7 +48,16 @@ com::Variant ControlOrNothing(const BarSetLink& set, const std::shared_ptr<Contr
 
 // Connect put on a COMAddIn: the COM Add-ins dialog's actions.
 using ConnectAction = std::function<void(const std::shared_ptr<AddInEntry>&, bool connect)>;
-com::ComPtr<IDispatch> NewComAddInObject(const std::shared_ptr<AddInEntry>& entry, ConnectAction connect = {});
+// Makes an object on demand (the application a Parent answers), so that
+// no wrapper keeps it.
+using ObjectSource = std::function<com::ComPtr<IDispatch>()>;
+// Parent answers what `parent` makes; Nothing without it.
+com::ComPtr<IDispatch> NewComAddInObject(const std::shared_ptr<AddInEntry>& entry, ConnectAction connect = {},
+                                         ObjectSource parent = {});
+// The COMAddIns collection over the loader's list; its items are made by
+// `item` (the same COMAddIn objects the add-ins are handed).
+com::ComPtr<IDispatch> NewComAddInsObject(std::weak_ptr<const AddInLoader> loader, AddInObjectFactory item,
+                                          ObjectSource parent);
 
 // The model behind a wrapper while it is live; InvokeError(kDisconnected)
 // once it is gone.

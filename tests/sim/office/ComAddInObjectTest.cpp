@@ -10,6 +10,7 @@
 #include "sim/office/addins/AddInLoader.h"
 #include "sim/office/model/OfficeError.h"
 #include "sim/office/objects/OfficeObjects.h"
+#include "tests/sim/office/HostCalls.h"
 #include "tests/sim/office/StubDispatch.h"
 #include "tests/sim/office/TestAddIn.h"
 
@@ -18,15 +19,6 @@ namespace {
 
 using com::Variant;
 using PlainDispatch = StubDispatch<IDispatch>;
-
-HRESULT FailureOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const com::ComError& error) {
-    return error.code();
-  }
-  return S_OK;
-}
 
 class ComAddInObjectTest : public ::testing::Test {
  protected:

@@ -2,6 +2,7 @@
 
 #include "tests/sim/office/StubDispatch.h"
 
+#include "platform/com/ComError.h"
 #include "platform/com/ComObject.h"
 #include "platform/com/Dispatch.h"
 #include "platform/com/Text.h"
@@ -31,10 +32,16 @@ class TestAddIn : public StubDispatch<IDTExtensibility2> {
     if (behaviour_.setsObject && addIn) {
       com::Dispatch(com::ComPtr<IDispatch>(addIn)).Put(7, com::Variant(static_cast<IDispatch*>(this)));
     }
+    if (behaviour_.holdsHost) {
+      application_ = com::ComPtr<IDispatch>(application);
+      addIn_ = com::ComPtr<IDispatch>(addIn);
+    }
     return S_OK;
   }
   STDMETHODIMP OnDisconnection(ext_DisconnectMode mode, SAFEARRAY** custom) override {
     Record("OnDisconnection mode=" + std::to_string(mode));
+    application_ = nullptr;
+    addIn_ = nullptr;
     return S_OK;
   }
   STDMETHODIMP OnAddInsUpdate(SAFEARRAY**) override {
@@ -43,10 +50,12 @@ class TestAddIn : public StubDispatch<IDTExtensibility2> {
   }
   STDMETHODIMP OnStartupComplete(SAFEARRAY**) override {
     Record("OnStartupComplete");
+    Work(behaviour_.onStartupComplete);
     return S_OK;
   }
   STDMETHODIMP OnBeginShutdown(SAFEARRAY**) override {
     Record("OnBeginShutdown");
+    Work(behaviour_.onBeginShutdown);
     return S_OK;
   }
 
@@ -58,10 +67,22 @@ class TestAddIn : public StubDispatch<IDTExtensibility2> {
  private:
   static std::string Present(const char* what, const void* p) { return std::string(what) + (p ? "=yes" : "=no"); }
   void Record(const std::string& call) { journal_->calls.push_back(name_ + "." + call); }
+  // Nothing crosses the interface as an exception: a failing host call is
+  // recorded instead.
+  void Work(const std::function<void(IDispatch*)>& work) {
+    if (!work) return;
+    try {
+      work(application_.get());
+    } catch (const com::ComError& error) {
+      Record("Error " + com::HResultText(error.code()));
+    }
+  }
 
   std::string name_;
   std::shared_ptr<AddInJournal> journal_;
   AddInBehaviour behaviour_;
+  com::ComPtr<IDispatch> application_;
+  com::ComPtr<IDispatch> addIn_;
 };
 
 class TestAddInFactory : public com::ComObject<IClassFactory> {

@@ -5,6 +5,7 @@
 // a ProgID written to HKEY_CLASSES_ROOT for the test's length.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,6 +24,14 @@ struct AddInBehaviour {
   bool failConnection = false;
   // Sets COMAddIn.Object (DISPID 7) to the add-in itself on connection.
   bool setsObject = false;
+  // Keeps the application and its COMAddIn from OnConnection until
+  // OnDisconnection, as a real add-in does.
+  bool holdsHost = false;
+  // Work done with the held application (needs holdsHost) when start-up
+  // completes and when shutdown begins; a COM error it raises is recorded
+  // as "<name>.Error <the HRESULT's text>".
+  std::function<void(IDispatch* application)> onStartupComplete;
+  std::function<void(IDispatch* application)> onBeginShutdown;
 };
 
 class TestAddInClass {

@@ -1,0 +1,48 @@
+#include "sim/office/objects/ComAddInsObject.h"
+
+#include "sim/office/model/OfficeError.h"
+
+namespace corvane::sim::office {
+
+using Self = ComAddInsObject;
+
+// Item is the default member (0), Count 1, Parent 3, as the published
+// library numbers them.
+const ObjectType<Self>& Self::Type() {
+  static const ObjectType<Self> type{u"COMAddIns",
+                                     {kComAddInsIid},
+                                     {Method(0x0, u"Item", &Self::GetItem), Get(0x1, u"Count", &Self::GetCount),
+                                      Get(0x3, u"Parent", &Self::GetParent)},
+                                     kOfficeSource};
+  return type;
+}
+
+com::ComPtr<IDispatch> NewComAddInsObject(std::weak_ptr<const AddInLoader> loader, AddInObjectFactory item,
+                                          ObjectSource parent) {
+  return com::ComPtr<IDispatch>::adopt(
+      com::Make<ComAddInsObject>(std::move(loader), std::move(item), std::move(parent)).detach());
+}
+
+// Item(Index): a 1-based position or a ProgID in any letter case.
+com::Variant Self::GetItem(Args& args) {
+  const auto loader = Alive(loader_);
+  std::shared_ptr<AddInEntry> entry;
+  if (args[0].type() == VT_BSTR) {
+    entry = loader->Find(args[0].Text());
+  } else {
+    const int32_t index = args[0].Int();
+    const auto& entries = loader->entries();
+    if (index >= 1 && static_cast<size_t>(index) <= entries.size()) entry = entries[index - 1];
+  }
+  if (!entry) ThrowInvalidArgument("Invalid procedure call or argument");
+  return item_(entry);
+}
+
+com::Variant Self::GetCount(Args&) { return static_cast<int32_t>(Alive(loader_)->entries().size()); }
+
+com::Variant Self::GetParent(Args&) {
+  Alive(loader_);
+  return parent_ ? parent_() : com::ComPtr<IDispatch>();
+}
+
+}  // namespace corvane::sim::office

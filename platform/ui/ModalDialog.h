@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/com/com.h"
+#include "platform/ui/Bitmap.h"
 
 namespace corvane::ui {
 
@@ -25,6 +26,9 @@ struct DialogControl {
   bool isCancel = false;
   // Runs on a click; the dialog stays open unless modalResult is set.
   std::function<void()> onClick;
+  // What a Picture control shows, drawn from its top-left corner and
+  // clipped to the control.
+  Bitmap picture{};
 };
 
 struct ModalDialog {
@@ -38,5 +42,10 @@ struct ModalDialog {
 
 // Result of a dialog closed by the system menu or Alt+F4 (as IDCANCEL).
 inline constexpr int kDialogClosed = 2;
+
+// The button Enter presses and the one Escape presses: the first marked so,
+// or null.
+const DialogControl* DefaultButton(const ModalDialog& dialog);
+const DialogControl* CancelButton(const ModalDialog& dialog);
 
 }  // namespace corvane::ui

@@ -21,6 +21,10 @@ const DialogControl* FindControl(const ModalDialog& dialog, const std::u16string
   return found == dialog.controls.end() ? nullptr : &*found;
 }
 
+const DialogControl* ControlOfKey(const ModalDialog& dialog, const std::u16string& key) {
+  return key == kPressEnter ? DefaultButton(dialog) : CancelButton(dialog);
+}
+
 }  // namespace
 
 void ScriptedPresenter::QueueAnswer(Button answer) { script_.emplace_back(answer); }
@@ -62,16 +66,17 @@ int ScriptedPresenter::ShowDialog(const ModalDialog& dialog) {
 int ScriptedPresenter::PlayDialog(const ModalDialog& dialog, const DialogScript& script,
                                   std::vector<std::u16string>& clicked) {
   for (const std::u16string& name : script.clicks) {
-    const DialogControl* control = FindControl(dialog, name);
-    if (!control) Fail("dialog " + Quoted(dialog.caption) + " has no control " + Quoted(name));
+    const bool key = name == kPressEnter || name == kPressEscape;
+    const DialogControl* control = key ? ControlOfKey(dialog, name) : FindControl(dialog, name);
+    if (!control && !key) Fail("dialog " + Quoted(dialog.caption) + " has no control " + Quoted(name));
     clicked.push_back(name);
-    if (control->onClick) control->onClick();
-    if (control->modalResult != 0) {
-      if (clicked.size() != script.clicks.size()) {
-        Fail("dialog " + Quoted(dialog.caption) + " closed by " + Quoted(name) + " before the script's last click");
-      }
-      return control->modalResult;
+    if (control && control->onClick) control->onClick();
+    const bool closes = control ? control->modalResult != 0 : name == kPressEscape;
+    if (!closes) continue;
+    if (clicked.size() != script.clicks.size()) {
+      Fail("dialog " + Quoted(dialog.caption) + " closed by " + Quoted(name) + " before the script's last click");
     }
+    return control ? control->modalResult : kDialogClosed;
   }
   return script.closeResult;
 }

@@ -24,6 +24,12 @@ class UnscriptedPrompt : public std::logic_error {
 // How a scripted dialog is played: the named controls are clicked in order;
 // a click on a control with a modal result closes the dialog with it,
 // otherwise the dialog closes with closeResult after the last click.
+// Two entries press a key instead: Enter presses the default button, Escape
+// the cancel button; Escape in a dialog without one closes it as its close
+// box does (kDialogClosed), Enter in one without a default does nothing.
+inline constexpr char16_t kPressEnter[] = u"{Enter}";
+inline constexpr char16_t kPressEscape[] = u"{Escape}";
+
 struct DialogScript {
   std::vector<std::u16string> clicks;
   int closeResult = kDialogClosed;

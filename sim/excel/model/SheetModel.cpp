@@ -106,8 +106,16 @@ void SheetModel::ClearFormats(const Areas& areas) {
   }
 }
 
-void SheetModel::ClearCells(const CellRect& rect) {
-  std::erase_if(cells_, [&](const auto& entry) { return rect.contains(CellRef{entry.first.row, entry.first.column}); });
+void SheetModel::ClearValues(const CellRect& rect) {
+  for (auto it = cells_.begin(); it != cells_.end();) {
+    if (!rect.contains(CellRef{it->first.row, it->first.column})) {
+      ++it;
+    } else if (it->second.has_format()) {
+      (it++)->second.value = CellValue{};
+    } else {
+      it = cells_.erase(it);
+    }
+  }
 }
 
 void SheetModel::AutoFitColumns(const Areas& areas) {

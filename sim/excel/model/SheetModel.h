@@ -46,7 +46,9 @@ class SheetModel {
   // Back to General and the Normal style; values stay.
   void ClearFormats(const Areas& areas);
   // Empties values and formats (the pivot engine clears its old layout).
-  void ClearCells(const CellRect& rect);
+  // Empties the values and keeps the formatting, as a pivot table's
+  // refresh does (Excel preserves the table's formatting by default).
+  void ClearValues(const CellRect& rect);
 
   // AutoFit: each column of the areas gets the width of its longest text
   // within them (the standard width when empty); each row the standard

@@ -29,7 +29,7 @@ std::shared_ptr<PivotTableModel> PivotTableModel::Place(const std::shared_ptr<Sh
 void PivotTableModel::Relayout(PivotSource source, PivotDefinition definition) {
   PivotLayout next = PivotLayout::Compute(source, definition);
   auto sheet = sheet_.lock();
-  if (sheet) sheet->ClearCells(layout_.table_range2());
+  if (sheet) sheet->ClearValues(layout_.table_range2());
   source_ = std::move(source);
   definition_ = std::move(definition);
   layout_ = std::move(next);

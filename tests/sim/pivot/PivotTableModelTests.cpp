@@ -57,6 +57,19 @@ TEST(PivotTableModel, ChangesLayOutAgainAndClearTheOldCells) {
   EXPECT_EQ(SheetText(*sheet, {8, 3}), "220");
 }
 
+TEST(PivotTableModel, ALayoutKeepsTheCellsFormatting) {
+  auto sheet = Report();
+  auto table = PivotTableModel::Place(sheet, SalesRecords(), WorkedExample());
+  sheet->SetNumberFormat(Areas(CellRect{1, 1, 1, 2}), u"@");  // the page field row
+  sheet->SetNumberFormat(Areas(CellRect::Cell(4, 4)), u"0.00");
+  table->Change([](PivotDefinition& d) { d.column_grand = false; });
+  EXPECT_EQ(sheet->cell({1, 2}).number_format, u"@");
+  EXPECT_EQ(SheetText(*sheet, {1, 2}), "(All)");
+  // Outside the new footprint the value goes, the format stays, as in Excel.
+  EXPECT_EQ(SheetText(*sheet, {4, 4}), "");
+  EXPECT_EQ(sheet->cell({4, 4}).number_format, u"0.00");
+}
+
 TEST(PivotTableModel, TwoTablesOnOneSheet) {
   auto sheet = Report();
   auto first = PivotTableModel::Place(sheet, SalesRecords(), WorkedExample());

@@ -1,12 +1,14 @@
 // The interface ids of Excel's objects that the sim's wrappers answer.
 #pragma once
 
+#include <cstdint>
+
 #include "platform/com/com.h"
 
 namespace corvane::sim::excel {
 
 // Excel's ids share one pattern: {XXXXXXXX-0000-0000-C000-000000000046}.
-constexpr IID ExcelIid(unsigned long first) {
+constexpr IID ExcelIid(uint32_t first) {
   return {first, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 }
 

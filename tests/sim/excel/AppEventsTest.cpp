@@ -269,7 +269,9 @@ TEST(AppEventsTest, ACancelByReferenceStopsWhatTheActionWouldDo) {
       excel.sink->WriteRef(0, cancel);  // Cancel is the last parameter: rgvarg[0]
       excel.calls.clear();
       EXPECT_EQ(c.action(excel), !cancel) << c.event << (cancel ? " cancelled" : "");
-      if (c.after) EXPECT_EQ(excel.Received(c.after).size(), cancel ? 0u : 1u) << c.event;
+      if (c.after) {
+        EXPECT_EQ(excel.Received(c.after).size(), cancel ? 0u : 1u) << c.event;
+      }
     }
   }
   // The cancelled close keeps the workbook open and active.

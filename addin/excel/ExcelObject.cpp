@@ -1,0 +1,17 @@
+#include "addin/excel/ExcelObject.h"
+
+namespace corvane::addin::excel {
+
+com::Variant ExcelObject::Get(DISPID id, com::ArgList args) const {
+  return com::Dispatch::InvokeId(object_.get(), id, DISPATCH_PROPERTYGET, args);
+}
+
+void ExcelObject::Put(DISPID id, const com::Variant& value) const {
+  com::Dispatch::InvokeId(object_.get(), id, DISPATCH_PROPERTYPUT, {value});
+}
+
+com::Variant ExcelObject::Call(DISPID id, com::ArgList args) const {
+  return com::Dispatch::InvokeId(object_.get(), id, DISPATCH_METHOD, args);
+}
+
+}  // namespace corvane::addin::excel

@@ -1,0 +1,136 @@
+#include "framework/commandbars/CommandBarTypes.h"
+
+namespace corvane::framework {
+
+EnumNames BarPositionNames() {
+  static constexpr EnumName kNames[] = {
+      {"kvxMsoBarLeft", kvxMsoBarLeft},         {"kvxMsoBarTop", kvxMsoBarTop},
+      {"kvxMsoBarRight", kvxMsoBarRight},       {"kvxMsoBarBottom", kvxMsoBarBottom},
+      {"kvxMsoBarFloating", kvxMsoBarFloating}, {"kvxMsoBarPopup", kvxMsoBarPopup},
+      {"kvxMsoBarMenuBar", kvxMsoBarMenuBar},
+  };
+  return kNames;
+}
+
+EnumNames BarProtectionNames() {
+  static constexpr EnumName kNames[] = {
+      {"kvxMsoBarNoProtection", kvxMsoBarNoProtection},
+      {"kvxMsoBarNoCustomize", kvxMsoBarNoCustomize},
+      {"kvxMsoBarNoResize", kvxMsoBarNoResize},
+      {"kvxMsoBarNoMove", kvxMsoBarNoMove},
+      {"kvxMsoBarNoChangeVisible", kvxMsoBarNoChangeVisible},
+      {"kvxMsoBarNoChangeDock", kvxMsoBarNoChangeDock},
+      {"kvxMsoBarNoVerticalDock", kvxMsoBarNoVerticalDock},
+      {"kvxMsoBarNoHorizontalDock", kvxMsoBarNoHorizontalDock},
+  };
+  return kNames;
+}
+
+EnumNames ButtonStateNames() {
+  static constexpr EnumName kNames[] = {
+      {"kvxMsoButtonUp", kvxMsoButtonUp},
+      {"kvxMsoButtonDown", kvxMsoButtonDown},
+      {"kvxMsoButtonMixed", kvxMsoButtonMixed},
+  };
+  return kNames;
+}
+
+EnumNames ButtonStyleNames() {
+  static constexpr EnumName kNames[] = {
+      {"kvxMsoButtonAutomatic", kvxMsoButtonAutomatic},
+      {"kvxMsoButtonIcon", kvxMsoButtonIcon},
+      {"kvxMsoButtonCaption", kvxMsoButtonCaption},
+      {"kvxMsoButtonIconAndCaption", kvxMsoButtonIconAndCaption},
+      {"kvxMsoButtonIconAndWrapCaption", kvxMsoButtonIconAndWrapCaption},
+      {"kvxMsoButtonIconAndCaptionBelow", kvxMsoButtonIconAndCaptionBelow},
+      {"kvxMsoButtonWrapCaption", kvxMsoButtonWrapCaption},
+      {"kvxMsoButtonIconAndWrapCaptionBelow", kvxMsoButtonIconAndWrapCaptionBelow},
+  };
+  return kNames;
+}
+
+EnumNames HyperlinkTypeNames() {
+  static constexpr EnumName kNames[] = {
+      {"kvxMsoCommandBarButtonHyperlinkNone", kvxMsoCommandBarButtonHyperlinkNone},
+      {"kvxMsoCommandBarButtonHyperlinkOpen", kvxMsoCommandBarButtonHyperlinkOpen},
+      {"kvxMsoCommandBarButtonHyperlinkInsertPicture", kvxMsoCommandBarButtonHyperlinkInsertPicture},
+  };
+  return kNames;
+}
+
+EnumNames OLItemTypeActionNames() {
+  static constexpr EnumName kNames[] = {
+      {"kvxOLActionNone", kvxOLActionNone},
+      {"kvxOLActionDisable", kvxOLActionDisable},
+      {"kvxOLActionHide", kvxOLActionHide},
+  };
+  return kNames;
+}
+
+EnumNames OLItemTypeNames() {
+  static constexpr EnumName kNames[] = {
+      {"kvxOLMailItem", kvxOLMailItem},       {"kvxOLAppointmentItem", kvxOLAppointmentItem},
+      {"kvxOLContactItem", kvxOLContactItem}, {"kvxOLTaskItem", kvxOLTaskItem},
+      {"kvxOLJournalItem", kvxOLJournalItem}, {"kvxOLNoteItem", kvxOLNoteItem},
+      {"kvxOLPostItem", kvxOLPostItem},       {"kvxOLDistributionListItem", kvxOLDistributionListItem},
+  };
+  return kNames;
+}
+
+EnumNames OLItemClassNames() {
+  static constexpr EnumName kNames[] = {
+      {"kvxOLMail", kvxOLMail},       {"kvxOLAppointment", kvxOLAppointment},
+      {"kvxOLContact", kvxOLContact}, {"kvxOLTask", kvxOLTask},
+      {"kvxOLJournal", kvxOLJournal}, {"kvxOLNote", kvxOLNote},
+      {"kvxOLPost", kvxOLPost},       {"kvxOLDistributionList", kvxOLDistributionList},
+  };
+  return kNames;
+}
+
+namespace {
+
+struct ProtectionFlag {
+  TkvxMsoBarProtection protection;
+  int32_t host;
+};
+
+constexpr ProtectionFlag kProtectionFlags[] = {
+    {kvxMsoBarNoProtection, 0},    {kvxMsoBarNoCustomize, 1},       {kvxMsoBarNoResize, 2},
+    {kvxMsoBarNoMove, 4},          {kvxMsoBarNoChangeVisible, 8},   {kvxMsoBarNoChangeDock, 16},
+    {kvxMsoBarNoVerticalDock, 32}, {kvxMsoBarNoHorizontalDock, 64},
+};
+
+struct KindType {
+  int32_t kind;
+  int32_t hostType;
+};
+
+constexpr KindType kKindTypes[] = {
+    {kvxKindButton, 1}, {kvxKindEdit, 2},    {kvxKindDropDownList, 3},    {kvxKindComboBox, 4},
+    {kvxKindPopup, 10}, {kvxKindControl, 0}, {kvxKindAdvancedControl, 1},
+};
+
+}  // namespace
+
+int32_t ProtectionToHost(TkvxMsoBarProtection protection) {
+  for (const auto& row : kProtectionFlags) {
+    if (row.protection == protection) return row.host;
+  }
+  return 0;
+}
+
+TkvxMsoBarProtection ProtectionFromHost(int32_t flags) {
+  for (const auto& row : kProtectionFlags) {
+    if (row.host == flags) return row.protection;
+  }
+  return kvxMsoBarNoProtection;
+}
+
+std::optional<int32_t> HostControlTypeOfKind(int32_t kind) {
+  for (const auto& row : kKindTypes) {
+    if (row.kind == kind) return row.hostType;
+  }
+  return std::nullopt;
+}
+
+}  // namespace corvane::framework

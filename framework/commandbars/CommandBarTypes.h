@@ -1,0 +1,116 @@
+// Enumerations of the command bars and their items. Where the host has the
+// same setting the values are the host's own numbers, so they pass
+// unchanged; Protection is an ordinal with its own mapping.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "framework/design/EnumName.h"
+
+namespace corvane::framework {
+
+enum TkvxMsoBarPosition : uint8_t {
+  kvxMsoBarLeft = 0,
+  kvxMsoBarTop = 1,
+  kvxMsoBarRight = 2,
+  kvxMsoBarBottom = 3,
+  kvxMsoBarFloating = 4,
+  kvxMsoBarPopup = 5,
+  kvxMsoBarMenuBar = 6,
+};
+
+enum TkvxMsoBarProtection : uint8_t {
+  kvxMsoBarNoProtection = 0,
+  kvxMsoBarNoCustomize = 1,
+  kvxMsoBarNoResize = 2,
+  kvxMsoBarNoMove = 3,
+  kvxMsoBarNoChangeVisible = 4,
+  kvxMsoBarNoChangeDock = 5,
+  kvxMsoBarNoVerticalDock = 6,
+  kvxMsoBarNoHorizontalDock = 7,
+};
+
+enum TkvxMsoButtonState : int {
+  kvxMsoButtonUp = 0,
+  kvxMsoButtonDown = -1,
+  kvxMsoButtonMixed = 2,
+};
+
+enum TkvxMsoButtonStyle : int {
+  kvxMsoButtonAutomatic = 0,
+  kvxMsoButtonIcon = 1,
+  kvxMsoButtonCaption = 2,
+  kvxMsoButtonIconAndCaption = 3,
+  kvxMsoButtonIconAndWrapCaption = 7,
+  kvxMsoButtonIconAndCaptionBelow = 11,
+  kvxMsoButtonWrapCaption = 14,
+  kvxMsoButtonIconAndWrapCaptionBelow = 15,
+};
+
+enum TkvxMsoCommandBarButtonHyperlinkType : int {
+  kvxMsoCommandBarButtonHyperlinkNone = 0,
+  kvxMsoCommandBarButtonHyperlinkOpen = 1,
+  kvxMsoCommandBarButtonHyperlinkInsertPicture = 2,
+};
+
+// Outlook only: kept and stored, not acted on by this program.
+enum TkvxOLItemTypeAction : uint8_t {
+  kvxOLActionNone = 0,
+  kvxOLActionDisable = 1,
+  kvxOLActionHide = 2,
+};
+enum TkvxOLItemType : uint8_t {
+  kvxOLMailItem = 0,
+  kvxOLAppointmentItem,
+  kvxOLContactItem,
+  kvxOLTaskItem,
+  kvxOLJournalItem,
+  kvxOLNoteItem,
+  kvxOLPostItem,
+  kvxOLDistributionListItem,
+};
+enum TkvxOLItemClass : uint8_t {
+  kvxOLMail = 0,
+  kvxOLAppointment,
+  kvxOLContact,
+  kvxOLTask,
+  kvxOLJournal,
+  kvxOLNote,
+  kvxOLPost,
+  kvxOLDistributionList,
+};
+// Sets of the two Outlook enumerations: bit n for ordinal n.
+using TkvxOLItemTypes = uint16_t;
+using TkvxOLItemClasses = uint16_t;
+
+// Kind codes of the item classes, as "ButtonTypes" stores them.
+enum TkvxControlKind : int32_t {
+  kvxKindButton = 0,
+  kvxKindEdit = 1,
+  kvxKindDropDownList = 2,
+  kvxKindComboBox = 3,
+  kvxKindPopup = 4,
+  kvxKindControl = 5,
+  kvxKindAdvancedControl = 6,
+};
+
+EnumNames BarPositionNames();
+EnumNames BarProtectionNames();
+EnumNames ButtonStateNames();
+EnumNames ButtonStyleNames();
+EnumNames HyperlinkTypeNames();
+EnumNames OLItemTypeActionNames();
+EnumNames OLItemTypeNames();
+EnumNames OLItemClassNames();
+
+// Protection to and from the host's flags; a host value that is no single
+// flag reads back as no protection.
+int32_t ProtectionToHost(TkvxMsoBarProtection protection);
+TkvxMsoBarProtection ProtectionFromHost(int32_t flags);
+
+// The host control type (1 button, 2 edit, ...) of a kind code; nullopt for
+// a code outside the table.
+std::optional<int32_t> HostControlTypeOfKind(int32_t kind);
+
+}  // namespace corvane::framework

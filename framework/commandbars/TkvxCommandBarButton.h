@@ -1,0 +1,68 @@
+// A command bar button item: the shared item properties plus the button's
+// own, its glyph, and OnClick behind a busy flag.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "framework/commandbars/TkvxCommandBarControl.h"
+#include "framework/design/Events.h"
+
+namespace corvane::framework {
+
+class TkvxCommandBarButton : public TkvxCommandBarControl {
+ public:
+  // The default GlyphTransparentColor: the glyph's bottom-left pixel gives
+  // the transparent colour.
+  static constexpr int32_t kDefaultTransparentColor = 0x20000000;
+
+  explicit TkvxCommandBarButton(TkvxCommandBarControls& Collection);
+
+  std::string_view ClassName() const override { return "TkvxCommandBarButton"; }
+  int32_t ControlKind() const override { return kvxKindButton; }
+  // Raises OnClick with this button as Sender, unless this button's click is
+  // already running (a click arriving meanwhile is dropped). An exception of
+  // the handler goes to the module's HandleError.
+  void DoClick() override;
+  bool Busy() const { return busy_; }
+
+  int32_t FaceID() const { return faceId_; }
+  void SetFaceID(int32_t v) { Store(faceId_, v, u"FaceId"); }
+  const std::u16string& ShortcutText() const { return shortcutText_; }
+  void SetShortcutText(std::u16string_view v) { Store(shortcutText_, std::u16string(v), u"ShortcutText"); }
+  TkvxMsoButtonState State() const { return state_; }
+  void SetState(TkvxMsoButtonState v) { Store(state_, v, u"State"); }
+  TkvxMsoButtonStyle Style() const { return style_; }
+  void SetStyle(TkvxMsoButtonStyle v) { Store(style_, v, u"Style"); }
+  TkvxMsoCommandBarButtonHyperlinkType HyperlinkType() const { return hyperlinkType_; }
+  void SetHyperlinkType(TkvxMsoCommandBarButtonHyperlinkType v) { Store(hyperlinkType_, v, u"HyperlinkType"); }
+
+  // A Windows bitmap file (its bytes from "BM" on); empty: no glyph.
+  const std::vector<uint8_t>& Glyph() const { return glyph_; }
+  void SetGlyph(std::vector<uint8_t> bitmap);
+  int32_t GlyphTransparentColor() const { return glyphTransparentColor_; }
+  void SetGlyphTransparentColor(int32_t v) { glyphTransparentColor_ = v; }
+  bool DisableStandardAction() const { return disableStandardAction_; }
+  void SetDisableStandardAction(bool v) { disableStandardAction_ = v; }
+
+  TNotifyEvent OnClick;
+
+ protected:
+  // A new glyph reaches a bound host button as its face; nothing to do while
+  // unbound.
+  virtual void ApplyGlyph() {}
+
+ private:
+  int32_t faceId_ = 0;
+  std::u16string shortcutText_;
+  TkvxMsoButtonState state_ = kvxMsoButtonUp;
+  TkvxMsoButtonStyle style_ = kvxMsoButtonAutomatic;
+  TkvxMsoCommandBarButtonHyperlinkType hyperlinkType_ = kvxMsoCommandBarButtonHyperlinkNone;
+  std::vector<uint8_t> glyph_;
+  int32_t glyphTransparentColor_ = kDefaultTransparentColor;
+  bool disableStandardAction_ = false;
+  bool busy_ = false;
+};
+
+}  // namespace corvane::framework

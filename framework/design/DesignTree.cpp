@@ -1,0 +1,47 @@
+#include "framework/design/DesignTree.h"
+
+namespace corvane::framework {
+
+DesignValue DesignValue::OfString(std::u16string value) {
+  DesignValue v;
+  v.kind = Kind::String;
+  v.string = std::move(value);
+  return v;
+}
+
+DesignValue DesignValue::OfInteger(int64_t value) {
+  DesignValue v;
+  v.kind = Kind::Integer;
+  v.text = std::to_string(value);
+  return v;
+}
+
+DesignValue DesignValue::OfName(std::string name) {
+  DesignValue v;
+  v.kind = Kind::Name;
+  v.text = std::move(name);
+  return v;
+}
+
+DesignValue DesignValue::OfSet(std::vector<std::string> names) {
+  DesignValue v;
+  v.kind = Kind::Set;
+  v.names = std::move(names);
+  return v;
+}
+
+DesignValue DesignValue::OfBytes(std::vector<uint8_t> bytes) {
+  DesignValue v;
+  v.kind = Kind::Bytes;
+  v.bytes = std::move(bytes);
+  return v;
+}
+
+DesignValue DesignValue::OfItems(std::vector<DesignItem> items) {
+  DesignValue v;
+  v.kind = Kind::Collection;
+  v.items = std::move(items);
+  return v;
+}
+
+}  // namespace corvane::framework

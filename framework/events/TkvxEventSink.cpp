@@ -1,0 +1,168 @@
+#include "framework/events/TkvxEventSink.h"
+
+#include <string_view>
+
+#include "framework/commandbars/TkvxCommandBarControl.h"
+#include "framework/events/EventArguments.h"
+#include "framework/hosting/TkvxCOMAddInModule.h"
+#include "platform/com/ComError.h"
+#include "platform/com/ComGuard.h"
+#include "platform/com/Dispatch.h"
+#include "platform/com/Text.h"
+
+namespace corvane::framework {
+namespace {
+
+com::Variant Read(IDispatch* object, DISPID id) {
+  return com::Dispatch::InvokeId(object, id, DISPATCH_PROPERTYGET, {});
+}
+
+int32_t ControlType(IDispatch* control) { return Read(control, kDispControlType).ToInt32(); }
+
+// The control's connection point for events; throws what the host answers.
+com::ComPtr<IConnectionPoint> EventPoint(IDispatch* control, const IID& events) {
+  if (!control) throw com::ComError(E_POINTER, u"The item has no host control.");
+  com::ComPtr<IConnectionPointContainer> container;
+  com::ThrowIfFailed(control->QueryInterface(IID_IConnectionPointContainer, container.put_void()));
+  com::ComPtr<IConnectionPoint> point;
+  com::ThrowIfFailed(container->FindConnectionPoint(events, point.put()));
+  return point;
+}
+
+// The only event name a control of that type has; empty for none.
+std::u16string_view EventNameOf(int32_t type) {
+  switch (type) {
+    case kMsoControlButton:
+      return u"Click";
+    case kMsoControlEdit:
+    case kMsoControlDropdown:
+    case kMsoControlComboBox:
+      return u"Change";
+    default:
+      return {};
+  }
+}
+
+// Reading HelpFile and writing it back fails only on a reference whose
+// control is gone (or was re-created by the user).
+bool StillBound(IDispatch* control) {
+  try {
+    const com::Variant helpFile = Read(control, kDispControlHelpFile);
+    com::Dispatch::InvokeId(control, kDispControlHelpFile, DISPATCH_PROPERTYPUT, {helpFile});
+    return true;
+  } catch (const com::ComError&) {
+    return false;
+  }
+}
+
+class BusyScope {
+ public:
+  explicit BusyScope(bool& flag) : flag_(flag) { flag_ = true; }
+  ~BusyScope() { flag_ = false; }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
+com::ComPtr<TkvxEventSink> TkvxEventSink::Create(TkvxCOMAddInModule& Module, TkvxCommandBarControl& Item) {
+  auto sink = com::ComPtr<TkvxEventSink>::adopt(new TkvxEventSink(Module, Item));
+  IDispatch* control = Item.HostControl().get();
+  if (!control) throw com::ComError(E_POINTER, u"The item has no host control to connect to.");
+  sink->advised_ =
+      ControlType(control) == kMsoControlButton ? kCommandBarButtonEventsIid : kCommandBarComboBoxEventsIid;
+  com::ThrowIfFailed(EventPoint(control, sink->advised_)->Advise(sink->identity(), &sink->cookie_));
+  return sink;
+}
+
+void TkvxEventSink::DisconnectSink() noexcept {
+  if (item_ && cookie_ != 0) {
+    try {
+      if (SUCCEEDED(EventPoint(item_->HostControl().get(), advised_)->Unadvise(cookie_))) cookie_ = 0;
+    } catch (...) {
+      // The control may be gone already; its sinks went with it.
+    }
+  }
+  item_ = nullptr;
+  module_ = nullptr;
+}
+
+void* TkvxEventSink::QueryOther(REFIID riid) {
+  return IsEqualIID(riid, kCommandBarComboBoxEventsIid) ? static_cast<IDispatch*>(this) : nullptr;
+}
+
+HRESULT TkvxEventSink::GetTypeInfoCount(UINT* pctinfo) {
+  if (!pctinfo) return E_POINTER;
+  *pctinfo = 0;
+  return S_OK;
+}
+
+HRESULT TkvxEventSink::GetTypeInfo(UINT, LCID, ITypeInfo** ppTInfo) {
+  if (ppTInfo) *ppTInfo = nullptr;
+  return E_FAIL;
+}
+
+HRESULT TkvxEventSink::GetIDsOfNames(REFIID, LPOLESTR* rgszNames, UINT cNames, LCID, DISPID* rgDispId) {
+  if (!rgDispId || !rgszNames) return E_POINTER;
+  if (cNames != 1) return E_INVALIDARG;
+  if (!item_ || !rgszNames[0]) return DISP_E_UNKNOWNNAME;
+  return com::Guard([&]() -> HRESULT {
+    const std::u16string_view known = EventNameOf(ControlType(item_->HostControl().get()));
+    if (known.empty() || com::from_ole(rgszNames[0]) != known) return DISP_E_UNKNOWNNAME;
+    rgDispId[0] = kDispControlEvent;
+    return S_OK;
+  });
+}
+
+HRESULT TkvxEventSink::Invoke(DISPID dispIdMember, REFIID, LCID, WORD, DISPPARAMS* pDispParams, VARIANT*, EXCEPINFO*,
+                              UINT*) {
+  if (dispIdMember != kDispControlEvent) return DISP_E_MEMBERNOTFOUND;
+  if (!pDispParams) return E_POINTER;
+  // Re-binding the item releases the sink it had: this one, maybe.
+  const com::ComPtr<TkvxEventSink> self(this);
+  TkvxCOMAddInModule* module = module_;
+  return com::GuardFixed(
+      S_OK, [&] { Deliver(*pDispParams); },
+      [module](std::exception_ptr error) {
+        if (module) module->HandleError(error);
+      });
+}
+
+void TkvxEventSink::Deliver(DISPPARAMS& params) {
+  // Kept: re-binding may disconnect this sink from the item it serves.
+  TkvxCommandBarControl* item = item_;
+  if (!item) return;
+  EventArguments arguments(&params);
+  if (arguments.Count() == 0) return;
+  const com::ComPtr<IDispatch> fired = arguments.Values()[0].ToDispatch();
+  com::ComPtr<IDispatch> control;
+  if (!fired || FAILED(fired->QueryInterface(kCommandBarControlIid, control.put_void())) || !control) return;
+  // Office raises the event on every control with the clicked one's tag.
+  if (Read(control.get(), kDispControlTag).ToText() != item->OfficeTag()) return;
+  RebindIfStale(*item, control);
+  Click(*item);
+}
+
+void TkvxEventSink::RebindIfStale(TkvxCommandBarControl& item, const com::ComPtr<IDispatch>& fired) {
+  const com::ComPtr<IDispatch>& held = item.HostControl();
+  if (held && StillBound(held.get())) return;
+  const int32_t kind = item.ControlKind();
+  const IID& wanted =
+      kind == kvxKindButton || kind == kvxKindAdvancedControl ? kCommandBarButtonIid : kCommandBarComboBoxIid;
+  com::ComPtr<IDispatch> typed;
+  if (FAILED(fired->QueryInterface(wanted, typed.put_void())) || !typed) {
+    throw com::ComError(E_NOINTERFACE, u"The control that fired is not of its item's kind.");
+  }
+  item.AttachHostControl(std::move(typed));
+}
+
+void TkvxEventSink::Click(TkvxCommandBarControl& item) {
+  if (busy_) return;
+  BusyScope busy(busy_);
+  item.DoClick();
+}
+
+}  // namespace corvane::framework

@@ -17,6 +17,10 @@ constexpr std::uint8_t kStartOfScan = 0xDA;
 bool IsRestart(std::uint8_t code) { return code >= 0xD0 && code <= 0xD7; }
 // Markers without a length field.
 bool IsStandalone(std::uint8_t code) { return IsRestart(code) || code == 0x01; }
+// Start-of-frame markers; C4, C8 and CC in that range are other segments.
+bool IsFrameHeader(std::uint8_t code) {
+  return code >= 0xC0 && code <= 0xCF && code != 0xC4 && code != 0xC8 && code != 0xCC;
+}
 
 std::u16string At(std::size_t offset) { return u" at byte " + com::Utf8ToUtf16(std::to_string(offset)); }
 
@@ -36,6 +40,7 @@ class MarkerWalk {
       const std::uint8_t code = NextMarker();
       if (code == kEndOfImage) break;
       if (IsStandalone(code)) continue;
+      if (IsFrameHeader(code)) CheckFrameSize();
       SkipSegment();
       if (code == kStartOfScan) {
         sawScan = true;
@@ -62,6 +67,18 @@ class MarkerWalk {
     pos_ += length;
   }
 
+  // The size is checked here, before any decoder sees it: some system
+  // decoders misbehave on a zero or huge frame instead of failing.
+  void CheckFrameSize() const {
+    // Length (2), precision (1), height (2), width (2).
+    if (pos_ + 7 > bytes_.size()) Truncated();
+    const std::int64_t height = (std::int64_t{bytes_[pos_ + 3]} << 8) | bytes_[pos_ + 4];
+    const std::int64_t width = (std::int64_t{bytes_[pos_ + 5]} << 8) | bytes_[pos_ + 6];
+    if (width == 0 || height == 0 || width * height > kMaxPicturePixels) {
+      detail::ThrowBadPicture(u"its size cannot be shown" + At(pos_));
+    }
+  }
+
   // Stops on the next marker that is not a stuffed byte or a restart.
   void SkipEntropyData() {
     while (pos_ + 1 < bytes_.size()) {
@@ -76,7 +93,7 @@ class MarkerWalk {
     Truncated();
   }
 
-  [[noreturn]] void Truncated() { detail::ThrowBadPicture(u"the file ends before its end-of-image marker"); }
+  [[noreturn]] void Truncated() const { detail::ThrowBadPicture(u"the file ends before its end-of-image marker"); }
 
   std::span<const std::uint8_t> bytes_;
   std::size_t pos_ = 0;

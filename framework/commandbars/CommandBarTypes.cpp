@@ -126,6 +126,23 @@ TkvxMsoBarProtection ProtectionFromHost(int32_t flags) {
   return kvxMsoBarNoProtection;
 }
 
+template <>
+bool IsHostNumberOf<TkvxMsoBarPosition>(int32_t number) {
+  return NameOfValue(BarPositionNames(), number).has_value();
+}
+template <>
+bool IsHostNumberOf<TkvxMsoButtonState>(int32_t number) {
+  return NameOfValue(ButtonStateNames(), number).has_value();
+}
+template <>
+bool IsHostNumberOf<TkvxMsoButtonStyle>(int32_t number) {
+  return NameOfValue(ButtonStyleNames(), number).has_value();
+}
+template <>
+bool IsHostNumberOf<TkvxMsoCommandBarButtonHyperlinkType>(int32_t number) {
+  return NameOfValue(HyperlinkTypeNames(), number).has_value();
+}
+
 std::optional<int32_t> HostControlTypeOfKind(int32_t kind) {
   for (const auto& row : kKindTypes) {
     if (row.kind == kind) return row.hostType;

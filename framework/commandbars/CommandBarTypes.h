@@ -109,6 +109,19 @@ EnumNames OLItemClassNames();
 int32_t ProtectionToHost(TkvxMsoBarProtection protection);
 TkvxMsoBarProtection ProtectionFromHost(int32_t flags);
 
+// Whether a host number is one of the enumeration's values (those whose
+// numbers pass to the host unchanged).
+template <class E>
+bool IsHostNumberOf(int32_t number);
+template <>
+bool IsHostNumberOf<TkvxMsoBarPosition>(int32_t number);
+template <>
+bool IsHostNumberOf<TkvxMsoButtonState>(int32_t number);
+template <>
+bool IsHostNumberOf<TkvxMsoButtonStyle>(int32_t number);
+template <>
+bool IsHostNumberOf<TkvxMsoCommandBarButtonHyperlinkType>(int32_t number);
+
 // The host control type (1 button, 2 edit, ...) of a kind code; nullopt for
 // a code outside the table.
 std::optional<int32_t> HostControlTypeOfKind(int32_t kind);

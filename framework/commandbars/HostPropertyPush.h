@@ -1,15 +1,15 @@
-// What a designed bar and a designed item share for their pushed
-// properties: a setter stores the value, then offers it to the bound host
-// object's member of that name. While unbound the offer goes nowhere; the
-// binding to host objects overrides PushToHost.
+// What a designed bar and a designed item share for their host properties:
+// while bound, reading gives the host object's current value (the stored
+// one when that read fails); writing stores, then reads the host value and
+// writes the new one only when the two differ. Every host failure goes to
+// the owner's error reporter and the stored value stands.
 #pragma once
 
-#include <cstdint>
-#include <string>
-#include <string_view>
-#include <type_traits>
+#include <exception>
 
-#include "platform/com/Variant.h"
+#include "framework/commandbars/HostValue.h"
+#include "platform/com/Dispatch.h"
+#include "platform/com/com.h"
 
 namespace corvane::framework {
 
@@ -18,17 +18,45 @@ class HostPropertyPush {
   virtual ~HostPropertyPush() = default;
 
  protected:
-  // Nothing is bound yet, so nothing is pushed.
-  virtual void PushToHost(std::u16string_view /*hostMember*/, const com::Variant& /*value*/) {}
+  // The bound host object, or null while unbound.
+  virtual IDispatch* BoundHost() const = 0;
+  virtual void ReportHostError(std::exception_ptr error) const noexcept = 0;
+
+  template <class T>
+  T ReadThrough(const T& stored, DISPID member) const {
+    IDispatch* host = BoundHost();
+    if (!host) return stored;
+    try {
+      return HostValue<T>::FromHost(Get(host, member), stored);
+    } catch (...) {
+      ReportHostError(std::current_exception());
+      return stored;
+    }
+  }
 
   template <class Field, class Value>
-  void Store(Field& field, Value value, std::u16string_view hostMember) {
+  void Store(Field& field, Value value, DISPID member) {
     field = Field(value);
-    if constexpr (std::is_enum_v<Field>) {
-      PushToHost(hostMember, com::Variant(static_cast<int32_t>(field)));
-    } else {
-      PushToHost(hostMember, com::Variant(field));
+    PushStored(field, member);
+  }
+
+  // The stored value offered to the bound host object, written only when
+  // the host has another value.
+  template <class T>
+  void PushStored(const T& value, DISPID member) {
+    IDispatch* host = BoundHost();
+    if (!host) return;
+    try {
+      if (HostValue<T>::Same(Get(host, member), value)) return;
+      com::Dispatch::InvokeId(host, member, DISPATCH_PROPERTYPUT, {HostValue<T>::ToHost(value)});
+    } catch (...) {
+      ReportHostError(std::current_exception());
     }
+  }
+
+ private:
+  static com::Variant Get(IDispatch* host, DISPID member) {
+    return com::Dispatch::InvokeId(host, member, DISPATCH_PROPERTYGET, {});
   }
 };
 

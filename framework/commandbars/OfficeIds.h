@@ -25,11 +25,44 @@ inline constexpr DISPID kDispCommandBarsFindControl = 0x60030008;
 
 inline constexpr DISPID kDispCommandBarBuiltIn = 0x60040000;
 inline constexpr DISPID kDispCommandBarControls = 0x60040003;
+inline constexpr DISPID kDispCommandBarDelete = 0x60040004;
+inline constexpr DISPID kDispCommandBarEnabled = 0x60040005;
 inline constexpr DISPID kDispCommandBarFindControl = 0x60040007;
+inline constexpr DISPID kDispCommandBarLeft = 0x6004000C;
 inline constexpr DISPID kDispCommandBarName = 0x6004000E;
 inline constexpr DISPID kDispCommandBarNameLocal = 0x60040010;
+inline constexpr DISPID kDispCommandBarPosition = 0x60040013;
+inline constexpr DISPID kDispCommandBarRowIndex = 0x60040015;
+inline constexpr DISPID kDispCommandBarProtection = 0x60040017;
+inline constexpr DISPID kDispCommandBarTop = 0x6004001B;
+inline constexpr DISPID kDispCommandBarVisible = 0x6004001E;
 
+inline constexpr DISPID kDispControlsAdd = 0x60030000;
+inline constexpr DISPID kDispControlsCount = 0x60030001;
+
+inline constexpr DISPID kDispControlBeginGroup = 0x60040000;
+inline constexpr DISPID kDispControlCaption = 0x60040003;
+inline constexpr DISPID kDispControlDelete = 0x60040007;
+inline constexpr DISPID kDispControlDescriptionText = 0x60040008;
+inline constexpr DISPID kDispControlEnabled = 0x6004000A;
+inline constexpr DISPID kDispControlHeight = 0x6004000D;
+inline constexpr DISPID kDispControlHelpContextId = 0x6004000F;
+// HelpFile and Type: OfficeEventInterfaces.h, where the click sink needs them.
 inline constexpr DISPID kDispControlId = 0x60040013;
+inline constexpr DISPID kDispControlIndex = 0x60040014;
+inline constexpr DISPID kDispControlMove = 0x60040016;
+inline constexpr DISPID kDispControlOnAction = 0x6004001A;
+inline constexpr DISPID kDispControlParameter = 0x6004001D;
+inline constexpr DISPID kDispControlPriority = 0x6004001F;
 inline constexpr DISPID kDispControlTag = 0x60040023;
+inline constexpr DISPID kDispControlTooltipText = 0x60040025;
+inline constexpr DISPID kDispControlVisible = 0x60040029;
+inline constexpr DISPID kDispControlWidth = 0x6004002B;
+
+inline constexpr DISPID kDispButtonFaceId = 0x60050003;
+inline constexpr DISPID kDispButtonShortcutText = 0x60050006;
+inline constexpr DISPID kDispButtonState = 0x60050008;
+inline constexpr DISPID kDispButtonStyle = 0x6005000A;
+inline constexpr DISPID kDispButtonHyperlinkType = 0x6005000C;
 
 }  // namespace corvane::framework

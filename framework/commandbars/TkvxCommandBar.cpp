@@ -1,11 +1,16 @@
 #include "framework/commandbars/TkvxCommandBar.h"
 
+#include "framework/commandbars/ControlBuilding.h"
+#include "framework/commandbars/DesignRecords.h"
 #include "framework/hosting/TkvxCOMAddInModule.h"
+#include "platform/com/Dispatch.h"
 #include "platform/com/FrameworkError.h"
 #include "platform/com/Text.h"
 
 namespace corvane::framework {
 namespace {
+
+constexpr int32_t kCustomId = 1;
 
 // Checked before the component joins its owner, so a refused bar leaves no
 // trace on it.
@@ -30,16 +35,99 @@ TkvxCommandBar::~TkvxCommandBar() {
   module_.RemoveCommandBar(this);
 }
 
+void TkvxCommandBar::ReportHostError(std::exception_ptr error) const noexcept { module_.HandleError(error); }
+
 void TkvxCommandBar::SetCommandBarName(std::u16string_view v) {
   if (v.empty()) com::RaiseFrameworkError(com::FrameworkError::kEmptyProperty, {u"CommandBarName"});
-  commandBarName_ = std::u16string(v);
-  PushToHost(u"Name", com::Variant(commandBarName_));
+  Store(commandBarName_, std::u16string(v), kDispCommandBarName);
   if (nameLocal_.empty()) SetNameLocal(commandBarName_);
 }
 
-void TkvxCommandBar::SetProtection(TkvxMsoBarProtection v) {
-  protection_ = v;
-  PushToHost(u"Protection", com::Variant(ProtectionToHost(protection_)));
+bool TkvxCommandBar::IsBuiltIn() const { return ReadThrough(false, kDispCommandBarBuiltIn); }
+
+void TkvxCommandBar::BuildCommandBar() {
+  if (module_.HostKind() == ohaMapPoint) com::RaiseFrameworkError(com::FrameworkError::kMapPointControl, {});
+  if (!supportedApps_.Contains(module_.HostKind())) return;
+  try {
+    FindOrCreateHostBar();
+    if (hostBar_ && !IsBuiltIn()) ApplyBarProperties();
+  } catch (...) {
+    // Outlook gives no bars before its first window: not worth a message.
+    if (module_.HostKind() != ohaOutlook) module_.HandleError(std::current_exception());
+  }
+  RemoveOrphanControls(module_, *this);
+  BuildItems();
+}
+
+void TkvxCommandBar::FindOrCreateHostBar() {
+  hostBar_ = module_.FindCommandBar(commandBarName_);
+  if (hostBar_) return;
+  com::ComPtr<IDispatch> bars = module_.CommandBars();
+  if (!bars) return;
+  hostBar_ =
+      com::Dispatch(bars)
+          .Call(kDispCommandBarsAdd, {com::Variant(commandBarName_), com::Variant(static_cast<int32_t>(position_)),
+                                      com::Variant::Omitted(), com::Variant(temporary_)})
+          .ToDispatch();
+  if (hostBar_) SetNameLocal(CommandBarName());
+}
+
+void TkvxCommandBar::BuildItems() {
+  if (!hostBar_) return;
+  for (size_t i = 0; i < controls_.Count(); ++i) BuildControl(controls_.Items(i), hostBar_);
+}
+
+void TkvxCommandBar::ApplyBarProperties() {
+  if (!hostBar_) return;
+  DesignRecords records(module_, DesignRecords::kCommandBars);
+  if (!temporary_ && records.Holds(commandBarName_, propertyChanged_)) return;
+  PushStored(enabled_, kDispCommandBarEnabled);
+  PushStored(visible_, kDispCommandBarVisible);
+  PushStored(protection_, kDispCommandBarProtection);
+  PushStored(position_, kDispCommandBarPosition);
+  if (left_ != -1) PushStored(left_, kDispCommandBarLeft);
+  if (top_ != -1) PushStored(top_, kDispCommandBarTop);
+  if (rowIndex_ != -1) PushStored(rowIndex_, kDispCommandBarRowIndex);
+  if (!temporary_) records.Write(commandBarName_, propertyChanged_);
+}
+
+void TkvxCommandBar::RemoveCommandBar() {
+  try {
+    hostBar_ = module_.FindCommandBar(CommandBarName());
+  } catch (...) {
+    module_.HandleError(std::current_exception());
+  }
+  for (size_t i = controls_.Count(); i-- > 0;) {
+    TkvxCommandBarControl& item = controls_.Items(i);
+    try {
+      BindRemovedItem(item);
+      if (item.HostControl()) item.DeleteHostControl(false);
+    } catch (...) {
+      module_.HandleError(std::current_exception());
+    }
+  }
+  try {
+    DeleteEmptyHostBar();
+  } catch (...) {
+    module_.HandleError(std::current_exception());
+  }
+  hostBar_ = nullptr;
+}
+
+// The item's control looked up as removal does: a custom one also across
+// all bars, since the user may have dragged it elsewhere.
+void TkvxCommandBar::BindRemovedItem(TkvxCommandBarControl& item) {
+  const int32_t type = item.HostControlType();
+  com::ComPtr<IDispatch> control = module_.FindControlByTag(hostBar_, type, item.OfficeTag());
+  if (!control && item.OfficeID() == kCustomId) control = module_.FindHostControlByTag(type, item.OfficeTag());
+  if (control) item.AttachHostControl(control);
+}
+
+void TkvxCommandBar::DeleteEmptyHostBar() {
+  if (!hostBar_ || IsBuiltIn()) return;
+  com::Dispatch bar(hostBar_);
+  if (com::Dispatch(bar.Get(kDispCommandBarControls).ToDispatch()).Get(kDispControlsCount).ToInt32() != 0) return;
+  bar.Call(kDispCommandBarDelete);
 }
 
 }  // namespace corvane::framework

@@ -1,7 +1,7 @@
 // A toolbar designed on the add-in module: its name, position and switches,
-// and the items it owns. Binding to the host's bar (find or create, apply
-// the design once per revision) comes with the bar building; until then the
-// bar is unbound and its setters only store.
+// and the items it owns. Bound to the host's bar of its name (found, or
+// created) it reads the host's values and pushes a changed one; its design
+// reaches the host bar once per revision ("CommandBars" record).
 #pragma once
 
 #include <cstdint>
@@ -9,6 +9,7 @@
 
 #include "framework/commandbars/CommandBarTypes.h"
 #include "framework/commandbars/HostPropertyPush.h"
+#include "framework/commandbars/OfficeIds.h"
 #include "framework/commandbars/TkvxCommandBarControls.h"
 #include "framework/design/TComponent.h"
 #include "framework/hosting/OfficeHostApp.h"
@@ -38,30 +39,55 @@ class TkvxCommandBar : public TComponent, public HostPropertyPush {
   int32_t PropertyChanged() const { return propertyChanged_; }
   void SetPropertyChanged(int32_t v) { propertyChanged_ = v; }
 
-  const std::u16string& CommandBarName() const { return commandBarName_; }
+  // While bound these read the host bar (Part of the property pattern in
+  // HostPropertyPush.h); the setters store and push on difference.
+  std::u16string CommandBarName() const { return ReadThrough(commandBarName_, kDispCommandBarName); }
   // Empty: framework error 31101, and the name stays.
   void SetCommandBarName(std::u16string_view v);
   const std::u16string& NameLocal() const { return nameLocal_; }
-  void SetNameLocal(std::u16string_view v) { Store(nameLocal_, std::u16string(v), u"NameLocal"); }
-  TkvxMsoBarPosition Position() const { return position_; }
-  void SetPosition(TkvxMsoBarPosition v) { Store(position_, v, u"Position"); }
-  bool Enabled() const { return enabled_; }
-  void SetEnabled(bool v) { Store(enabled_, v, u"Enabled"); }
-  bool Visible() const { return visible_; }
-  void SetVisible(bool v) { Store(visible_, v, u"Visible"); }
-  int32_t CommandBarLeft() const { return left_; }
-  void SetCommandBarLeft(int32_t v) { Store(left_, v, u"Left"); }
-  int32_t CommandBarTop() const { return top_; }
-  void SetCommandBarTop(int32_t v) { Store(top_, v, u"Top"); }
-  int32_t RowIndex() const { return rowIndex_; }
-  void SetRowIndex(int32_t v) { Store(rowIndex_, v, u"RowIndex"); }
-  TkvxMsoBarProtection Protection() const { return protection_; }
-  void SetProtection(TkvxMsoBarProtection v);
+  void SetNameLocal(std::u16string_view v) { Store(nameLocal_, std::u16string(v), kDispCommandBarNameLocal); }
+  TkvxMsoBarPosition Position() const { return ReadThrough(position_, kDispCommandBarPosition); }
+  void SetPosition(TkvxMsoBarPosition v) { Store(position_, v, kDispCommandBarPosition); }
+  bool Enabled() const { return ReadThrough(enabled_, kDispCommandBarEnabled); }
+  void SetEnabled(bool v) { Store(enabled_, v, kDispCommandBarEnabled); }
+  bool Visible() const { return ReadThrough(visible_, kDispCommandBarVisible); }
+  void SetVisible(bool v) { Store(visible_, v, kDispCommandBarVisible); }
+  int32_t CommandBarLeft() const { return ReadThrough(left_, kDispCommandBarLeft); }
+  void SetCommandBarLeft(int32_t v) { Store(left_, v, kDispCommandBarLeft); }
+  int32_t CommandBarTop() const { return ReadThrough(top_, kDispCommandBarTop); }
+  void SetCommandBarTop(int32_t v) { Store(top_, v, kDispCommandBarTop); }
+  int32_t RowIndex() const { return ReadThrough(rowIndex_, kDispCommandBarRowIndex); }
+  void SetRowIndex(int32_t v) { Store(rowIndex_, v, kDispCommandBarRowIndex); }
+  TkvxMsoBarProtection Protection() const { return ReadThrough(protection_, kDispCommandBarProtection); }
+  void SetProtection(TkvxMsoBarProtection v) { Store(protection_, v, kDispCommandBarProtection); }
 
   // The bound host bar, or null while unbound.
   const com::ComPtr<IDispatch>& HostBar() const { return hostBar_; }
+  // The host bar's BuiltIn; false while unbound (or when the host fails,
+  // which goes to HandleError).
+  bool IsBuiltIn() const;
+
+  // Finds the host bar by name or creates it, applies the design once per
+  // revision, removes orphan controls and builds the items. Host failures
+  // go to HandleError and the build goes on; MapPoint raises 31110.
+  void BuildCommandBar();
+  // Pushes the designed bar properties when the bar is temporary or its
+  // "CommandBars" record differs from PropertyChanged, then records it.
+  void ApplyBarProperties();
+  // Deletes the items' host controls for good, and the host bar when it is
+  // the add-in's own and left empty; the bar ends unbound.
+  void RemoveCommandBar();
+
+ protected:
+  IDispatch* BoundHost() const override { return hostBar_.get(); }
+  void ReportHostError(std::exception_ptr error) const noexcept override;
 
  private:
+  void FindOrCreateHostBar();
+  void BuildItems();
+  void BindRemovedItem(TkvxCommandBarControl& item);
+  void DeleteEmptyHostBar();
+
   TkvxCOMAddInModule& module_;
   TkvxCommandBarControls controls_;
   TkvxHostAppSet supportedApps_;

@@ -1,5 +1,6 @@
 // A command bar button item: the shared item properties plus the button's
-// own, its glyph, and OnClick behind a busy flag.
+// own, its glyph, and OnClick behind a busy flag. Bound to a host button it
+// owns the click sink advised on it, listed in the module's sinks.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +9,7 @@
 
 #include "framework/commandbars/TkvxCommandBarControl.h"
 #include "framework/design/Events.h"
+#include "framework/events/TkvxEventSink.h"
 
 namespace corvane::framework {
 
@@ -18,6 +20,7 @@ class TkvxCommandBarButton : public TkvxCommandBarControl {
   static constexpr int32_t kDefaultTransparentColor = 0x20000000;
 
   explicit TkvxCommandBarButton(TkvxCommandBarControls& Collection);
+  ~TkvxCommandBarButton() override;
 
   std::string_view ClassName() const override { return "TkvxCommandBarButton"; }
   int32_t ControlKind() const override { return kvxKindButton; }
@@ -27,16 +30,29 @@ class TkvxCommandBarButton : public TkvxCommandBarControl {
   void DoClick() override;
   bool Busy() const { return busy_; }
 
-  int32_t FaceID() const { return faceId_; }
-  void SetFaceID(int32_t v) { Store(faceId_, v, u"FaceId"); }
-  const std::u16string& ShortcutText() const { return shortcutText_; }
-  void SetShortcutText(std::u16string_view v) { Store(shortcutText_, std::u16string(v), u"ShortcutText"); }
-  TkvxMsoButtonState State() const { return state_; }
-  void SetState(TkvxMsoButtonState v) { Store(state_, v, u"State"); }
-  TkvxMsoButtonStyle Style() const { return style_; }
-  void SetStyle(TkvxMsoButtonStyle v) { Store(style_, v, u"Style"); }
-  TkvxMsoCommandBarButtonHyperlinkType HyperlinkType() const { return hyperlinkType_; }
-  void SetHyperlinkType(TkvxMsoCommandBarButtonHyperlinkType v) { Store(hyperlinkType_, v, u"HyperlinkType"); }
+  int32_t FaceID() const { return ReadThrough(faceId_, kDispButtonFaceId); }
+  void SetFaceID(int32_t v) { Store(faceId_, v, kDispButtonFaceId); }
+  std::u16string ShortcutText() const { return ReadThrough(shortcutText_, kDispButtonShortcutText); }
+  void SetShortcutText(std::u16string_view v) { Store(shortcutText_, std::u16string(v), kDispButtonShortcutText); }
+  TkvxMsoButtonState State() const { return ReadThrough(state_, kDispButtonState); }
+  void SetState(TkvxMsoButtonState v) { Store(state_, v, kDispButtonState); }
+  TkvxMsoButtonStyle Style() const { return ReadThrough(style_, kDispButtonStyle); }
+  void SetStyle(TkvxMsoButtonStyle v) { Store(style_, v, kDispButtonStyle); }
+  TkvxMsoCommandBarButtonHyperlinkType HyperlinkType() const {
+    return ReadThrough(hyperlinkType_, kDispButtonHyperlinkType);
+  }
+  void SetHyperlinkType(TkvxMsoCommandBarButtonHyperlinkType v) { Store(hyperlinkType_, v, kDispButtonHyperlinkType); }
+
+  // Drops the sink of the button bound before (disconnected, off the
+  // module's list), then binds; a host button gets a new sink. A sink that
+  // cannot be advised is thrown, the control staying bound without one.
+  void AttachHostControl(com::ComPtr<IDispatch> Control) override;
+  // The host button (the control as a button), or null.
+  const com::ComPtr<IDispatch>& HostButton() const { return hostButton_; }
+  TkvxEventSink* Sink() const { return sink_.get(); }
+  // The base update, then the button's own properties and the revision
+  // record (not for a temporary button).
+  bool UpdateControl() override;
 
   // A Windows bitmap file (its bytes from "BM" on); empty: no glyph.
   const std::vector<uint8_t>& Glyph() const { return glyph_; }
@@ -54,6 +70,10 @@ class TkvxCommandBarButton : public TkvxCommandBarControl {
   virtual void ApplyGlyph() {}
 
  private:
+  void DropSink() noexcept;
+
+  com::ComPtr<IDispatch> hostButton_;
+  com::ComPtr<TkvxEventSink> sink_;
   int32_t faceId_ = 0;
   std::u16string shortcutText_;
   TkvxMsoButtonState state_ = kvxMsoButtonUp;

@@ -5,6 +5,7 @@
 
 #include "framework/commandbars/BarNameMatch.h"
 #include "framework/commandbars/OfficeIds.h"
+#include "framework/commandbars/TkvxCommandBar.h"
 #include "framework/design/DesignReader.h"
 #include "framework/events/TExcelApplication.h"
 #include "framework/events/TExcelApplicationEvents.h"
@@ -248,17 +249,19 @@ com::ComPtr<IDispatch> TkvxCOMAddInModule::FindCommandBar(std::u16string_view Na
   return nullptr;
 }
 
-com::ComPtr<IDispatch> TkvxCOMAddInModule::FindControlByTag(const com::ComPtr<IDispatch>& Bar, int32_t ControlType,
+com::ComPtr<IDispatch> TkvxCOMAddInModule::FindControlByTag(const com::ComPtr<IDispatch>& Bar,
+                                                            std::optional<int32_t> ControlType,
                                                             std::u16string_view Tag) noexcept {
   return FindControlIn(Bar, kDispCommandBarFindControl, ControlType, std::nullopt, Tag, true);
 }
 
-com::ComPtr<IDispatch> TkvxCOMAddInModule::FindControlById(const com::ComPtr<IDispatch>& Bar, int32_t ControlType,
-                                                           int32_t Id) noexcept {
+com::ComPtr<IDispatch> TkvxCOMAddInModule::FindControlById(const com::ComPtr<IDispatch>& Bar,
+                                                           std::optional<int32_t> ControlType, int32_t Id) noexcept {
   return FindControlIn(Bar, kDispCommandBarFindControl, ControlType, Id, std::nullopt, true);
 }
 
-com::ComPtr<IDispatch> TkvxCOMAddInModule::FindHostControlByTag(int32_t ControlType, std::u16string_view Tag) noexcept {
+com::ComPtr<IDispatch> TkvxCOMAddInModule::FindHostControlByTag(std::optional<int32_t> ControlType,
+                                                                std::u16string_view Tag) noexcept {
   try {
     if (!commandBars_) FillCommandBarCache();
   } catch (...) {
@@ -266,7 +269,8 @@ com::ComPtr<IDispatch> TkvxCOMAddInModule::FindHostControlByTag(int32_t ControlT
   return FindControlIn(commandBars_, kDispCommandBarsFindControl, ControlType, std::nullopt, Tag, false);
 }
 
-com::ComPtr<IDispatch> TkvxCOMAddInModule::FindHostControlById(int32_t ControlType, int32_t Id) noexcept {
+com::ComPtr<IDispatch> TkvxCOMAddInModule::FindHostControlById(std::optional<int32_t> ControlType,
+                                                               int32_t Id) noexcept {
   try {
     if (!commandBars_) FillCommandBarCache();
   } catch (...) {
@@ -341,6 +345,7 @@ void TkvxCOMAddInModule::BeginShutdown() {
 void TkvxCOMAddInModule::Finalize(bool UserRemoved) {
   if (UserRemoved) {
     BeginShutdown();
+    RemoveCommandBars();
     if (registry_->HasOpenKey()) {
       registry_->DeleteKey(u"CommandBars");
       registry_->DeleteKey(u"Controls");
@@ -348,6 +353,26 @@ void TkvxCOMAddInModule::Finalize(bool UserRemoved) {
   }
   RaiseEvent(OnAddInFinalize);
   registry_->CloseKey();
+}
+
+void TkvxCOMAddInModule::BuildCommandBars() {
+  for (TkvxCommandBar* bar : commandBarList_) {
+    if (!bar->SupportedApps().Contains(hostKind_)) continue;
+    try {
+      bar->BuildCommandBar();
+    } catch (...) {
+      HandleError(std::current_exception());
+    }
+  }
+}
+
+void TkvxCOMAddInModule::RemoveCommandBars() {
+  if (!hostRecognised_) return;
+  if (!commandBars_) FillCommandBarCache();
+  if (!commandBars_) return;
+  for (TkvxCommandBar* bar : commandBarList_) {
+    if (bar->SupportedApps().Contains(hostKind_)) bar->RemoveCommandBar();
+  }
 }
 
 void TkvxCOMAddInModule::AddCommandBar(TkvxCommandBar* Bar) { commandBarList_.push_back(Bar); }

@@ -133,17 +133,23 @@ class TkvxCOMAddInModule : public TComponent {
   // take it for "no such bar".
   com::ComPtr<IDispatch> FindCommandBar(std::u16string_view Name);
 
-  // Control lookups: the host control or null, never raising.
-  com::ComPtr<IDispatch> FindControlByTag(const com::ComPtr<IDispatch>& Bar, int32_t ControlType,
+  // Control lookups: the host control or null, never raising. A missing
+  // type is passed to the host as a missing argument.
+  com::ComPtr<IDispatch> FindControlByTag(const com::ComPtr<IDispatch>& Bar, std::optional<int32_t> ControlType,
                                           std::u16string_view Tag) noexcept;
-  com::ComPtr<IDispatch> FindControlById(const com::ComPtr<IDispatch>& Bar, int32_t ControlType, int32_t Id) noexcept;
-  com::ComPtr<IDispatch> FindHostControlByTag(int32_t ControlType, std::u16string_view Tag) noexcept;
-  com::ComPtr<IDispatch> FindHostControlById(int32_t ControlType, int32_t Id) noexcept;
+  com::ComPtr<IDispatch> FindControlById(const com::ComPtr<IDispatch>& Bar, std::optional<int32_t> ControlType,
+                                         int32_t Id) noexcept;
+  com::ComPtr<IDispatch> FindHostControlByTag(std::optional<int32_t> ControlType, std::u16string_view Tag) noexcept;
+  com::ComPtr<IDispatch> FindHostControlById(std::optional<int32_t> ControlType, int32_t Id) noexcept;
 
   // The add-in's registry key (from the root of the current user's hive),
   // as the class factory gives it for the host; empty without a factory.
   const std::u16string& AddInKeyPath() const { return addInKeyPath_; }
   void SetAddInKeyPath(std::u16string_view Path) { addInKeyPath_ = std::u16string(Path); }
+  // The add-in's ProgID, as the class factory gives it: a built-in button
+  // that must call the add-in names it in its OnAction.
+  const std::u16string& ProgID() const { return progId_; }
+  void SetProgID(std::u16string_view Id) { progId_ = std::u16string(Id); }
   // The module registry object.
   registry::Registry& ModuleRegistry() { return *registry_; }
   // Opens AddInKeyPath in the module registry object (created if missing);
@@ -186,8 +192,11 @@ class TkvxCOMAddInModule : public TComponent {
   // derived constructor, and the module with all it had created is freed.
   // OnCreate is raised once the whole design is in.
   void LoadDesign(std::string_view Text, const DesignHandlers& Handlers);
-  // Binds the designed bars in the host; the bar building lands here.
-  virtual void BuildCommandBars() {}
+  // Binds every designed bar that supports the host, in design order; a
+  // failure of one bar goes to HandleError and the next is built.
+  virtual void BuildCommandBars();
+  // Removes every designed bar that supports the host, with its controls.
+  void RemoveCommandBars();
 
  private:
   void ShowErrorBox(std::u16string_view message) noexcept;
@@ -218,6 +227,7 @@ class TkvxCOMAddInModule : public TComponent {
   uint8_t startMode_ = kvxStartModeFirstStart;
   com::ComPtr<IDispatch> commandBars_;
   std::u16string addInKeyPath_;
+  std::u16string progId_;
   std::unique_ptr<registry::Registry> registry_;
   std::unique_ptr<TExcelApplication> excelApp_;
   TkvxCustomEvents* connectedEvents_ = nullptr;

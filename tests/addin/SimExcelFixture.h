@@ -13,6 +13,7 @@
 #include "platform/com/ComGuard.h"
 #include "platform/com/ComObject.h"
 #include "platform/com/Text.h"
+#include "platform/registry/ScratchRegistry.h"
 #include "platform/ui/Presenter.h"
 #include "platform/ui/ScriptedPresenter.h"
 #include "sim/core/Instrumentation.h"
@@ -111,6 +112,9 @@ class SimExcelTest : public ::testing::Test {
   static std::u16string Utf16(const char* text) { return com::Utf8ToUtf16(text); }
   static sim::excel::CellRect Rect(const char* address) { return sim::excel::ParseAddress(Utf16(address))->front(); }
 
+  // The module writes its start mode and records; none of it may reach the
+  // user's own registry.
+  registry::ScratchRegistry scratch;
   sim::excel::ExcelRun run = sim::excel::StartExcel();
   std::shared_ptr<sim::excel::WorkbookModel> book;
   std::shared_ptr<sim::excel::SheetModel> sheet;

@@ -1,0 +1,55 @@
+#include "framework/hosting/TkvxComServer.h"
+
+#include "framework/hosting/TkvxFactory.h"
+#include "platform/com/ComError.h"
+#include "platform/com/ComGuard.h"
+#include "platform/com/ModulePath.h"
+#include "platform/com/OwnTypeLib.h"
+#include "platform/com/Text.h"
+
+namespace corvane::framework {
+
+TkvxComServer::TkvxComServer(const void* ModuleAddress, com::TypeLibDescription TypeLib)
+    : fileName_(com::ModulePathOf(ModuleAddress)), typeLibDescription_(std::move(TypeLib)) {}
+
+TkvxComServer::~TkvxComServer() = default;
+
+const com::ComPtr<ITypeLib>& TkvxComServer::TypeLib() {
+  if (!typeLib_) com::ThrowIfFailed(com::LoadOwnTypeLib(fileName_, typeLibDescription_, typeLib_.put()));
+  return typeLib_;
+}
+
+void TkvxComServer::AddFactory(std::unique_ptr<TkvxFactory> Factory) { factories_.push_back(std::move(Factory)); }
+
+HRESULT TkvxComServer::GetClassObject(REFCLSID ClassId, REFIID Iid, void** Object) {
+  if (!Object) return E_POINTER;
+  *Object = nullptr;
+  for (const auto& factory : factories_) {
+    if (IsEqualCLSID(factory->ClassId(), ClassId)) return factory->QueryInterface(Iid, Object);
+  }
+  return CLASS_E_CLASSNOTAVAILABLE;
+}
+
+HRESULT TkvxComServer::CanUnloadNow() const { return objects_ == 0 && factoryReferences_ == 0 ? S_OK : S_FALSE; }
+
+HRESULT TkvxComServer::RegisterServer() noexcept {
+  return com::GuardFixed(E_FAIL, [this] {
+    const std::u16string folder = com::FolderOfPath(fileName_);
+    com::ThrowIfFailed(RegisterTypeLib(TypeLib().get(), com::ole_mutable(fileName_), com::ole_mutable(folder)));
+    for (const auto& factory : factories_) {
+      if (factory->Instancing() != TkvxInstancing::Internal) factory->UpdateRegistry(true);
+    }
+  });
+}
+
+HRESULT TkvxComServer::UnregisterServer() noexcept {
+  return com::GuardFixed(E_FAIL, [this] {
+    const auto& d = typeLibDescription_;
+    com::ThrowIfFailed(UnRegisterTypeLib(d.guid, d.majorVersion, d.minorVersion, d.lcid, d.syskind));
+    for (const auto& factory : factories_) {
+      if (factory->Instancing() != TkvxInstancing::Internal) factory->UpdateRegistry(false);
+    }
+  });
+}
+
+}  // namespace corvane::framework

@@ -58,6 +58,14 @@ EnumNames HyperlinkTypeNames() {
   return kNames;
 }
 
+EnumNames ComboStyleNames() {
+  static constexpr EnumName kNames[] = {
+      {"kvxMsoComboNormal", kvxMsoComboNormal},
+      {"kvxMsoComboLabel", kvxMsoComboLabel},
+  };
+  return kNames;
+}
+
 EnumNames OLItemTypeActionNames() {
   static constexpr EnumName kNames[] = {
       {"kvxOLActionNone", kvxOLActionNone},
@@ -141,6 +149,11 @@ bool IsHostNumberOf<TkvxMsoButtonStyle>(int32_t number) {
 template <>
 bool IsHostNumberOf<TkvxMsoCommandBarButtonHyperlinkType>(int32_t number) {
   return NameOfValue(HyperlinkTypeNames(), number).has_value();
+}
+
+template <>
+bool IsHostNumberOf<TkvxMsoComboStyle>(int32_t number) {
+  return NameOfValue(ComboStyleNames(), number).has_value();
 }
 
 std::optional<int32_t> HostControlTypeOfKind(int32_t kind) {

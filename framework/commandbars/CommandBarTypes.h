@@ -54,6 +54,11 @@ enum TkvxMsoCommandBarButtonHyperlinkType : int {
   kvxMsoCommandBarButtonHyperlinkInsertPicture = 2,
 };
 
+enum TkvxMsoComboStyle : int {
+  kvxMsoComboNormal = 0,
+  kvxMsoComboLabel = 1,
+};
+
 // Outlook only: kept and stored, not acted on by this program.
 enum TkvxOLItemTypeAction : uint8_t {
   kvxOLActionNone = 0,
@@ -100,6 +105,7 @@ EnumNames BarProtectionNames();
 EnumNames ButtonStateNames();
 EnumNames ButtonStyleNames();
 EnumNames HyperlinkTypeNames();
+EnumNames ComboStyleNames();
 EnumNames OLItemTypeActionNames();
 EnumNames OLItemTypeNames();
 EnumNames OLItemClassNames();
@@ -121,6 +127,8 @@ template <>
 bool IsHostNumberOf<TkvxMsoButtonStyle>(int32_t number);
 template <>
 bool IsHostNumberOf<TkvxMsoCommandBarButtonHyperlinkType>(int32_t number);
+template <>
+bool IsHostNumberOf<TkvxMsoComboStyle>(int32_t number);
 
 // The host control type (1 button, 2 edit, ...) of a kind code; nullopt for
 // a code outside the table.

@@ -6,37 +6,33 @@
 #include "framework/commandbars/OfficeIds.h"
 #include "framework/commandbars/TkvxCommandBar.h"
 #include "framework/commandbars/TkvxCommandBarButton.h"
+#include "framework/commandbars/TkvxCommandBarPopup.h"
 #include "framework/hosting/TkvxCOMAddInModule.h"
 #include "platform/com/Dispatch.h"
+#include "platform/com/FrameworkError.h"
 
 namespace corvane::framework {
 namespace {
 
-constexpr int32_t kCustomId = 1;
-
-com::ComPtr<IDispatch> FindExisting(TkvxCommandBarControl& item) {
-  TkvxCOMAddInModule& module = item.Module();
-  if (item.OfficeID() == kCustomId) return module.FindHostControlByTag(item.HostControlType(), item.OfficeTag());
-  return module.FindControlByTag(item.OwnerBar().HostBar(), item.HostControlType(), item.OfficeTag());
-}
+using Control = com::ComPtr<IDispatch>;
 
 // The Before argument of Add: Before, else the place of the BeforeID or
 // AfterID control in the parent bar; missing (at the end) otherwise.
-com::Variant Placement(const TkvxCommandBarControl& item, const com::ComPtr<IDispatch>& parent) {
+com::Variant Placement(const TkvxCommandBarControl& item, const Control& parent) {
   if (item.Before() != 0) return com::Variant(item.Before());
   const int32_t anchorId = item.BeforeID() != 0 ? item.BeforeID() : item.AfterID();
   if (anchorId == 0) return com::Variant::Omitted();
-  const com::ComPtr<IDispatch> anchor = item.Module().FindControlById(parent, std::nullopt, anchorId);
+  const Control anchor = item.Module().FindControlById(parent, std::nullopt, anchorId);
   if (!anchor) return com::Variant::Omitted();
   const int32_t index = com::Dispatch(anchor).Get(kDispControlIndex).ToInt32();
   return com::Variant(item.BeforeID() != 0 ? index : index + 1);
 }
 
-com::ComPtr<IDispatch> CreateHostControl(TkvxCommandBarControl& item, const com::ComPtr<IDispatch>& parent) {
+Control AddHostControl(TkvxCommandBarControl& item, const Control& parent, com::Variant type, com::Variant id) {
   com::Dispatch controls(com::Dispatch(parent).Get(kDispCommandBarControls).ToDispatch());
   return controls
-      .Call(kDispControlsAdd, {com::Variant(item.HostControlType()), com::Variant(item.OfficeID()),
-                               com::Variant(item.Parameter()), Placement(item, parent), com::Variant(item.Temporary())})
+      .Call(kDispControlsAdd, {std::move(type), std::move(id), com::Variant(item.Parameter()), Placement(item, parent),
+                               com::Variant(item.Temporary())})
       .ToDispatch();
 }
 
@@ -56,22 +52,120 @@ bool UserDeleted(const TkvxCommandBarControl& item) {
          DesignRecords(item.Module(), DesignRecords::kControls).Holds(item.OfficeTag(), item.PropertyChanged());
 }
 
-void Build(TkvxCommandBarControl& item, const com::ComPtr<IDispatch>& parent) {
-  com::ComPtr<IDispatch> control = FindExisting(item);
+com::Variant Optional(std::optional<int32_t> value) { return value ? com::Variant(*value) : com::Variant::Omitted(); }
+
+// FindControl of a bar (with its menus) or, without a bar, of all the
+// host's bars. A failing call is thrown: taken for "not there" it would
+// make the build add a second control.
+Control FindOrThrow(TkvxCOMAddInModule& module, const Control& bar, std::optional<int32_t> type,
+                    std::optional<int32_t> id, const std::u16string& tag) {
+  const com::Variant tagArg = tag.empty() ? com::Variant::Omitted() : com::Variant(tag);
+  if (bar) {
+    return com::Dispatch(bar)
+        .Call(kDispCommandBarFindControl,
+              {Optional(type), Optional(id), tagArg, com::Variant::Omitted(), com::Variant(true)})
+        .ToDispatch();
+  }
+  if (!module.CommandBars()) module.FillCommandBarCache();
+  if (!module.CommandBars()) return nullptr;
+  return com::Dispatch(module.CommandBars())
+      .Call(kDispCommandBarsFindControl, {Optional(type), Optional(id), tagArg, com::Variant::Omitted()})
+      .ToDispatch();
+}
+
+// By id and tag together on a bar, the type missing; null on any failure.
+Control FindByIdAndTag(TkvxCOMAddInModule& module, const Control& bar, int32_t id, const std::u16string& tag) noexcept {
+  if (!bar) return nullptr;
+  try {
+    return FindOrThrow(module, bar, std::nullopt, id, tag);
+  } catch (...) {
+    return nullptr;
+  }
+}
+
+// Buttons and boxes (kinds 0 to 3): a custom one found anywhere, a
+// built-in one on its bar; not re-created once the user deleted it.
+void BuildStandard(TkvxCommandBarControl& item, const Control& parent) {
+  TkvxCOMAddInModule& module = item.Module();
+  const int32_t type = item.HostControlType();
+  // A custom one anywhere, so that a control the user dragged elsewhere
+  // stays there; a built-in one on its bar.
+  const Control where = item.IsCustom() ? nullptr : item.OwnerBar().HostBar();
+  if (!item.IsCustom() && !where) return;
+  Control control = FindOrThrow(module, where, type, std::nullopt, item.OfficeTag());
   if (!control) {
     if (UserDeleted(item)) return;
-    control = CreateHostControl(item, parent);
+    control = AddHostControl(item, parent, com::Variant(type), com::Variant(item.OfficeID()));
   }
   if (!control) return;
   item.AttachHostControl(control);
   auto* button = dynamic_cast<TkvxCommandBarButton*>(&item);
-  if (button && item.OfficeID() != kCustomId) SetBuiltInAction(*button);
+  if (button && !item.IsCustom()) SetBuiltInAction(*button);
   item.UpdateControl();
 }
 
-bool BarHasItemTagged(const TkvxCommandBarControls& controls, const std::u16string& tag) {
+// A custom popup is the add-in's, found anywhere or added; a built-in one
+// is only adopted from the bar. Its items are built in its menu.
+void BuildPopup(TkvxCommandBarControl& item, const Control& parent) {
+  auto& popup = static_cast<TkvxCommandBarPopup&>(item);
+  TkvxCOMAddInModule& module = item.Module();
+  const bool custom = item.IsCustom();
+  Control control =
+      custom ? FindOrThrow(module, nullptr, TkvxCOMAddInModule::kControlPopup, std::nullopt, item.OfficeTag())
+             : module.FindControlById(item.OwnerBar().HostBar(), TkvxCOMAddInModule::kControlPopup, item.OfficeID());
+  if (!control && custom) {
+    control = AddHostControl(item, parent, com::Variant(TkvxCOMAddInModule::kControlPopup), com::Variant::Omitted());
+  }
+  if (!control) return;
+  item.AttachHostControl(control);
+  if (custom) item.UpdateControl();
+  const Control menu = popup.HostMenuBar();
+  if (!menu) return;
+  for (size_t i = 0; i < popup.Controls().Count(); ++i) BuildControl(popup.Controls().Items(i), menu);
+}
+
+// A host built-in control adopted by its id and tag, or added by its id.
+void BuildPlain(TkvxCommandBarControl& item, const Control& parent) {
+  if (item.IsCustom()) return;
+  const Control bar = item.OwnerBar().HostBar();
+  if (!bar) return;
+  Control control = FindOrThrow(item.Module(), bar, std::nullopt, item.OfficeID(), item.OfficeTag());
+  if (!control) control = AddHostControl(item, parent, com::Variant::Omitted(), com::Variant(item.OfficeID()));
+  if (!control) return;
+  item.AttachHostControl(control);
+  item.UpdateControl();
+}
+
+// No host has an adapter for advanced controls: nothing is built, but a
+// built-in bar is refused as the place for one.
+void BuildAdvanced(TkvxCommandBarControl& item, const Control&) {
+  if (item.OwnerBar().IsBuiltIn()) com::RaiseFrameworkError(com::FrameworkError::kAdvancedControlInBuiltInBar);
+}
+
+struct KindBuilder {
+  int32_t kind;
+  void (*build)(TkvxCommandBarControl&, const Control&);
+};
+
+constexpr KindBuilder kBuilders[] = {
+    {kvxKindButton, BuildStandard},          {kvxKindEdit, BuildStandard}, {kvxKindDropDownList, BuildStandard},
+    {kvxKindComboBox, BuildStandard},        {kvxKindPopup, BuildPopup},   {kvxKindControl, BuildPlain},
+    {kvxKindAdvancedControl, BuildAdvanced},
+};
+
+void Build(TkvxCommandBarControl& item, const Control& parent) {
+  if (item.Module().HostKind() == ohaMapPoint) com::RaiseFrameworkError(com::FrameworkError::kMapPointControl);
+  for (const auto& row : kBuilders) {
+    if (row.kind == item.ControlKind()) return row.build(item, parent);
+  }
+}
+
+bool ControlsHaveItemTagged(const TkvxCommandBarControls& controls, const std::u16string& tag) {
   for (size_t i = 0; i < controls.Count(); ++i) {
-    if (controls.Items(i).OfficeTag() == tag) return true;
+    const TkvxCommandBarControl& item = controls.Items(i);
+    if (item.OfficeTag() == tag) return true;
+    const auto* popup = dynamic_cast<const TkvxCommandBarPopup*>(&item);
+    if (popup && ControlsHaveItemTagged(popup->Controls(), tag)) return true;
   }
   return false;
 }
@@ -88,9 +182,25 @@ void BuildControl(TkvxCommandBarControl& Item, const com::ComPtr<IDispatch>& Par
 
 bool ModuleHasItemTagged(const TkvxCOMAddInModule& Module, const std::u16string& OfficeTag) {
   for (const TkvxCommandBar* bar : Module.CommandBarList()) {
-    if (BarHasItemTagged(bar->Controls(), OfficeTag)) return true;
+    if (ControlsHaveItemTagged(bar->Controls(), OfficeTag)) return true;
   }
   return false;
+}
+
+com::ComPtr<IDispatch> FindRemovedControl(TkvxCommandBarControl& Item, const com::ComPtr<IDispatch>& HostBar) {
+  TkvxCOMAddInModule& module = Item.Module();
+  const int32_t kind = Item.ControlKind();
+  const int32_t type = Item.HostControlType();
+  const bool custom = Item.IsCustom();
+  if (kind == kvxKindPopup && !custom) {
+    Control control = module.FindControlById(HostBar, type, Item.OfficeID());
+    return control ? control : module.FindHostControlById(type, Item.OfficeID());
+  }
+  if (kind == kvxKindControl && !custom) return FindByIdAndTag(module, HostBar, Item.OfficeID(), Item.OfficeTag());
+  Control control = module.FindControlByTag(HostBar, type, Item.OfficeTag());
+  // A custom control may have been dragged to any bar.
+  if (!control && custom) control = module.FindHostControlByTag(type, Item.OfficeTag());
+  return control;
 }
 
 void RemoveOrphanControls(TkvxCOMAddInModule& Module, const TkvxCommandBar& Bar) noexcept {

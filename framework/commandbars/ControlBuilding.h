@@ -16,8 +16,10 @@ class TkvxCOMAddInModule;
 class TkvxCommandBar;
 class TkvxCommandBarControl;
 
-// Binds one item under ParentBar (its bar's host bar) and updates it; any
-// failure goes to HandleError and leaves the item as far as it got.
+// Binds one item under ParentBar (its bar's host bar, or its popup's menu)
+// and updates it, each kind as its own; a popup's items follow it. Any
+// failure goes to HandleError and leaves the item as far as it got; in
+// MapPoint it is framework error 31110.
 void BuildControl(TkvxCommandBarControl& Item, const com::ComPtr<IDispatch>& ParentBar) noexcept;
 
 // Deletes, for each "Controls" record no item of the module's bars owns,
@@ -25,7 +27,13 @@ void BuildControl(TkvxCommandBarControl& Item, const com::ComPtr<IDispatch>& Par
 // and its record; a record whose control is not found stays.
 void RemoveOrphanControls(TkvxCOMAddInModule& Module, const TkvxCommandBar& Bar) noexcept;
 
-// Whether any item of the module's bars has this OfficeTag.
+// The host control of an item as removing the add-in looks for it (a
+// custom one in HostBar, then anywhere; a built-in one by its id); null
+// when there is none.
+com::ComPtr<IDispatch> FindRemovedControl(TkvxCommandBarControl& Item, const com::ComPtr<IDispatch>& HostBar);
+
+// Whether any item of the module's bars, popups' items included, has this
+// OfficeTag.
 bool ModuleHasItemTagged(const TkvxCOMAddInModule& Module, const std::u16string& OfficeTag);
 
 }  // namespace corvane::framework

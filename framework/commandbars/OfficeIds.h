@@ -16,6 +16,7 @@ inline constexpr IID kCommandBarsIid = OfficeInterfaceId(0x000C0302);
 inline constexpr IID kCommandBarIid = OfficeInterfaceId(0x000C0304);
 inline constexpr IID kCommandBarControlIid = OfficeInterfaceId(0x000C0308);
 inline constexpr IID kCommandBarButtonIid = OfficeInterfaceId(0x000C030E);
+inline constexpr IID kCommandBarPopupIid = OfficeInterfaceId(0x000C030A);
 inline constexpr IID kCOMAddInIid = OfficeInterfaceId(0x000C033A);
 
 inline constexpr DISPID kDispCommandBarsItem = 0x0;
@@ -64,5 +65,18 @@ inline constexpr DISPID kDispButtonShortcutText = 0x60050006;
 inline constexpr DISPID kDispButtonState = 0x60050008;
 inline constexpr DISPID kDispButtonStyle = 0x6005000A;
 inline constexpr DISPID kDispButtonHyperlinkType = 0x6005000C;
+
+// CommandBarComboBox (edit, drop-down and combo boxes).
+inline constexpr DISPID kDispComboAddItem = 0x60050000;
+inline constexpr DISPID kDispComboClear = 0x60050001;
+inline constexpr DISPID kDispComboDropDownLines = 0x60050002;
+inline constexpr DISPID kDispComboDropDownWidth = 0x60050004;
+inline constexpr DISPID kDispComboListHeaderCount = 0x60050009;
+inline constexpr DISPID kDispComboListIndex = 0x6005000B;
+inline constexpr DISPID kDispComboStyle = 0x6005000E;
+inline constexpr DISPID kDispComboText = 0x60050010;
+
+// CommandBarPopup: the bar that drops down from it.
+inline constexpr DISPID kDispPopupCommandBar = 0x60050000;
 
 }  // namespace corvane::framework

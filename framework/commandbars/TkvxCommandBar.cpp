@@ -2,6 +2,7 @@
 
 #include "framework/commandbars/ControlBuilding.h"
 #include "framework/commandbars/DesignRecords.h"
+#include "framework/commandbars/TkvxCommandBarAdvancedControl.h"
 #include "framework/hosting/TkvxCOMAddInModule.h"
 #include "platform/com/Dispatch.h"
 #include "platform/com/FrameworkError.h"
@@ -9,8 +10,6 @@
 
 namespace corvane::framework {
 namespace {
-
-constexpr int32_t kCustomId = 1;
 
 // Checked before the component joins its owner, so a refused bar leaves no
 // trace on it.
@@ -41,6 +40,43 @@ void TkvxCommandBar::SetCommandBarName(std::u16string_view v) {
   if (v.empty()) com::RaiseFrameworkError(com::FrameworkError::kEmptyProperty, {u"CommandBarName"});
   Store(commandBarName_, std::u16string(v), kDispCommandBarName);
   if (nameLocal_.empty()) SetNameLocal(commandBarName_);
+}
+
+void TkvxCommandBar::SetPosition(TkvxMsoBarPosition v) {
+  try {
+    if ((v == kvxMsoBarPopup || v == kvxMsoBarMenuBar) && HoldsAdvancedControl()) {
+      com::RaiseFrameworkError(com::FrameworkError::kAdvancedControlBarPosition);
+    }
+    Store(position_, v, kDispCommandBarPosition);
+  } catch (...) {
+    module_.HandleError(std::current_exception());
+  }
+}
+
+void TkvxCommandBar::SetProtection(TkvxMsoBarProtection v) {
+  try {
+    if (v != kvxMsoBarNoChangeDock && HoldsAdvancedControl()) {
+      com::RaiseFrameworkError(com::FrameworkError::kAdvancedControlBarProtection);
+    }
+    Store(protection_, v, kDispCommandBarProtection);
+  } catch (...) {
+    module_.HandleError(std::current_exception());
+  }
+}
+
+bool TkvxCommandBar::HoldsAdvancedControl() const {
+  for (size_t i = 0; i < controls_.Count(); ++i) {
+    if (controls_.Items(i).ControlKind() == kvxKindAdvancedControl) return true;
+  }
+  return false;
+}
+
+void TkvxCommandBar::ComponentRemoved(TComponent* Removed) {
+  for (size_t i = 0; i < controls_.Count(); ++i) {
+    auto* advanced = dynamic_cast<TkvxCommandBarAdvancedControl*>(&controls_.Items(i));
+    if (advanced && advanced->Control() == Removed) advanced->SetControl(nullptr);
+  }
+  TComponent::ComponentRemoved(Removed);
 }
 
 bool TkvxCommandBar::IsBuiltIn() const { return ReadThrough(false, kDispCommandBarBuiltIn); }
@@ -100,7 +136,7 @@ void TkvxCommandBar::RemoveCommandBar() {
   for (size_t i = controls_.Count(); i-- > 0;) {
     TkvxCommandBarControl& item = controls_.Items(i);
     try {
-      BindRemovedItem(item);
+      if (com::ComPtr<IDispatch> control = FindRemovedControl(item, hostBar_)) item.AttachHostControl(control);
       if (item.HostControl()) item.DeleteHostControl(false);
     } catch (...) {
       module_.HandleError(std::current_exception());
@@ -112,15 +148,6 @@ void TkvxCommandBar::RemoveCommandBar() {
     module_.HandleError(std::current_exception());
   }
   hostBar_ = nullptr;
-}
-
-// The item's control looked up as removal does: a custom one also across
-// all bars, since the user may have dragged it elsewhere.
-void TkvxCommandBar::BindRemovedItem(TkvxCommandBarControl& item) {
-  const int32_t type = item.HostControlType();
-  com::ComPtr<IDispatch> control = module_.FindControlByTag(hostBar_, type, item.OfficeTag());
-  if (!control && item.OfficeID() == kCustomId) control = module_.FindHostControlByTag(type, item.OfficeTag());
-  if (control) item.AttachHostControl(control);
 }
 
 void TkvxCommandBar::DeleteEmptyHostBar() {

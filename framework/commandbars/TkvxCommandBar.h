@@ -31,6 +31,8 @@ class TkvxCommandBar : public TComponent, public HostPropertyPush {
   TkvxCOMAddInModule& Module() const { return module_; }
   TkvxCommandBarControls& Controls() { return controls_; }
   const TkvxCommandBarControls& Controls() const { return controls_; }
+  // Replaces the items by copies of Source's (TkvxCommandBarControls::Assign).
+  void SetControls(const TkvxCommandBarControls& Source) { controls_.Assign(Source); }
 
   TkvxHostAppSet SupportedApps() const { return supportedApps_; }
   void SetSupportedApps(TkvxHostAppSet v) { supportedApps_ = v; }
@@ -47,7 +49,9 @@ class TkvxCommandBar : public TComponent, public HostPropertyPush {
   const std::u16string& NameLocal() const { return nameLocal_; }
   void SetNameLocal(std::u16string_view v) { Store(nameLocal_, std::u16string(v), kDispCommandBarNameLocal); }
   TkvxMsoBarPosition Position() const { return ReadThrough(position_, kDispCommandBarPosition); }
-  void SetPosition(TkvxMsoBarPosition v) { Store(position_, v, kDispCommandBarPosition); }
+  // A bar holding an advanced control can be neither a popup nor a menu
+  // bar (framework error 31114, to HandleError; the position stays).
+  void SetPosition(TkvxMsoBarPosition v);
   bool Enabled() const { return ReadThrough(enabled_, kDispCommandBarEnabled); }
   void SetEnabled(bool v) { Store(enabled_, v, kDispCommandBarEnabled); }
   bool Visible() const { return ReadThrough(visible_, kDispCommandBarVisible); }
@@ -59,7 +63,11 @@ class TkvxCommandBar : public TComponent, public HostPropertyPush {
   int32_t RowIndex() const { return ReadThrough(rowIndex_, kDispCommandBarRowIndex); }
   void SetRowIndex(int32_t v) { Store(rowIndex_, v, kDispCommandBarRowIndex); }
   TkvxMsoBarProtection Protection() const { return ReadThrough(protection_, kDispCommandBarProtection); }
-  void SetProtection(TkvxMsoBarProtection v) { Store(protection_, v, kDispCommandBarProtection); }
+  // A bar holding an advanced control keeps kvxMsoBarNoChangeDock
+  // (framework error 31115, to HandleError; the protection stays).
+  void SetProtection(TkvxMsoBarProtection v);
+  // Whether an item of the bar (not of its popups) is an advanced control.
+  bool HoldsAdvancedControl() const;
 
   // The bound host bar, or null while unbound.
   const com::ComPtr<IDispatch>& HostBar() const { return hostBar_; }
@@ -81,11 +89,12 @@ class TkvxCommandBar : public TComponent, public HostPropertyPush {
  protected:
   IDispatch* BoundHost() const override { return hostBar_.get(); }
   void ReportHostError(std::exception_ptr error) const noexcept override;
+  // An advanced control showing the freed component shows nothing now.
+  void ComponentRemoved(TComponent* Removed) override;
 
  private:
   void FindOrCreateHostBar();
   void BuildItems();
-  void BindRemovedItem(TkvxCommandBarControl& item);
   void DeleteEmptyHostBar();
 
   TkvxCOMAddInModule& module_;

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "framework/commandbars/ControlEventLink.h"
 #include "framework/commandbars/TkvxCommandBarControl.h"
 #include "framework/design/Events.h"
-#include "framework/events/TkvxEventSink.h"
 
 namespace corvane::framework {
 
@@ -28,7 +28,6 @@ class TkvxCommandBarButton : public TkvxCommandBarControl {
   // already running (a click arriving meanwhile is dropped). An exception of
   // the handler goes to the module's HandleError.
   void DoClick() override;
-  bool Busy() const { return busy_; }
 
   int32_t FaceID() const { return ReadThrough(faceId_, kDispButtonFaceId); }
   void SetFaceID(int32_t v) { Store(faceId_, v, kDispButtonFaceId); }
@@ -48,11 +47,13 @@ class TkvxCommandBarButton : public TkvxCommandBarControl {
   // cannot be advised is thrown, the control staying bound without one.
   void AttachHostControl(com::ComPtr<IDispatch> Control) override;
   // The host button (the control as a button), or null.
-  const com::ComPtr<IDispatch>& HostButton() const { return hostButton_; }
-  TkvxEventSink* Sink() const { return sink_.get(); }
+  const com::ComPtr<IDispatch>& HostButton() const { return link_.Host(); }
+  TkvxEventSink* Sink() const { return link_.Sink(); }
   // The base update, then the button's own properties and the revision
   // record (not for a temporary button).
   bool UpdateControl() override;
+  // The shared properties, then the button's own and its glyph.
+  void Assign(const TkvxCommandBarControl& Source) override;
 
   // A Windows bitmap file (its bytes from "BM" on); empty: no glyph.
   const std::vector<uint8_t>& Glyph() const { return glyph_; }
@@ -70,10 +71,7 @@ class TkvxCommandBarButton : public TkvxCommandBarControl {
   virtual void ApplyGlyph() {}
 
  private:
-  void DropSink() noexcept;
-
-  com::ComPtr<IDispatch> hostButton_;
-  com::ComPtr<TkvxEventSink> sink_;
+  ControlEventLink link_;
   int32_t faceId_ = 0;
   std::u16string shortcutText_;
   TkvxMsoButtonState state_ = kvxMsoButtonUp;
@@ -82,7 +80,6 @@ class TkvxCommandBarButton : public TkvxCommandBarControl {
   std::vector<uint8_t> glyph_;
   int32_t glyphTransparentColor_ = kDefaultTransparentColor;
   bool disableStandardAction_ = false;
-  bool busy_ = false;
 };
 
 }  // namespace corvane::framework

@@ -3,6 +3,7 @@
 #include "framework/commandbars/DesignRecords.h"
 #include "framework/commandbars/TkvxCommandBar.h"
 #include "framework/commandbars/TkvxCommandBarControls.h"
+#include "framework/commandbars/TkvxCommandBarPopup.h"
 #include "framework/design/NewGuidText.h"
 #include "framework/hosting/TkvxCOMAddInModule.h"
 #include "platform/com/Dispatch.h"
@@ -28,11 +29,28 @@ TkvxCommandBarControl::~TkvxCommandBarControl() {
 
 TkvxCommandBar& TkvxCommandBarControl::OwnerBar() const { return collection_.OwnerBar(); }
 
+TkvxCommandBarPopup* TkvxCommandBarControl::ParentPopup() const { return collection_.ParentPopup(); }
+
 TkvxCOMAddInModule& TkvxCommandBarControl::Module() const { return OwnerBar().Module(); }
 
 size_t TkvxCommandBarControl::Index() const { return collection_.IndexOf(this); }
 
 void TkvxCommandBarControl::ReportHostError(std::exception_ptr error) const noexcept { Module().HandleError(error); }
+
+void TkvxCommandBarControl::SetEnabled(bool v) {
+  if (Store(enabled_, v, kDispControlEnabled) && Module().HostKind() == ohaOutlook) NudgeWidth();
+}
+
+void TkvxCommandBarControl::NudgeWidth() {
+  try {
+    const com::Variant width = com::Dispatch::InvokeId(hostControl_.get(), kDispControlWidth, DISPATCH_PROPERTYGET, {});
+    com::Dispatch::InvokeId(hostControl_.get(), kDispControlWidth, DISPATCH_PROPERTYPUT,
+                            {com::Variant(width.ToInt32() + 1)});
+    com::Dispatch::InvokeId(hostControl_.get(), kDispControlWidth, DISPATCH_PROPERTYPUT, {width});
+  } catch (...) {
+    ReportHostError(std::current_exception());
+  }
+}
 
 int32_t TkvxCommandBarControl::HostControlType() const { return HostControlTypeOfKind(ControlKind()).value_or(0); }
 
@@ -41,7 +59,25 @@ int32_t TkvxCommandBarControl::HostIndex() const {
   return IndexOf(hostControl_.get());
 }
 
-com::ComPtr<IDispatch> TkvxCommandBarControl::ParentHostBar() const { return OwnerBar().HostBar(); }
+com::ComPtr<IDispatch> TkvxCommandBarControl::ParentHostBar() const {
+  if (const TkvxCommandBarPopup* popup = ParentPopup()) return popup->HostMenuBar();
+  return OwnerBar().HostBar();
+}
+
+void TkvxCommandBarControl::RaiseItemEvent(const TNotifyEvent& Event) {
+  if (busy_) return;
+  busy_ = true;
+  struct ClearBusy {
+    bool& flag;
+    ~ClearBusy() { flag = false; }
+  } clear{busy_};
+  if (!Event) return;
+  try {
+    Event(this);
+  } catch (...) {
+    Module().HandleError(std::current_exception());
+  }
+}
 
 bool TkvxCommandBarControl::RecordHolds() const {
   return DesignRecords(Module(), DesignRecords::kControls).Holds(officeTag_, propertyChanged_);
@@ -88,7 +124,7 @@ void TkvxCommandBarControl::PushDesign() {
   PushStored(beginGroup_, kDispControlBeginGroup);
   PushStored(caption_, kDispControlCaption);
   PushStored(descriptionText_, kDispControlDescriptionText);
-  PushStored(enabled_, kDispControlEnabled);
+  SetEnabled(enabled_);
   if (height_ != 0) PushStored(height_, kDispControlHeight);
   PushStored(helpContextId_, kDispControlHelpContextId);
   PushStored(helpFile_, kDispControlHelpFile);
@@ -98,6 +134,34 @@ void TkvxCommandBarControl::PushDesign() {
   PushStored(tooltipText_, kDispControlTooltipText);
   PushStored(visible_, kDispControlVisible);
   if (width_ != 0) PushStored(width_, kDispControlWidth);
+}
+
+void TkvxCommandBarControl::Assign(const TkvxCommandBarControl& Source) {
+  tag_ = Source.Tag();
+  SetBeginGroup(Source.BeginGroup());
+  SetCaption(Source.Caption());
+  SetDescriptionText(Source.DescriptionText());
+  SetEnabled(Source.Enabled());
+  SetHeight(Source.Height());
+  SetHelpContextID(Source.HelpContextID());
+  SetHelpFile(Source.HelpFile());
+  SetParameter(Source.Parameter());
+  SetPriority(Source.Priority());
+  SetOfficeTag(Source.OfficeTag());
+  SetTooltipText(Source.TooltipText());
+  SetVisible(Source.Visible());
+  SetWidth(Source.Width());
+  SetTemporary(Source.Temporary());
+  SetAfterID(Source.AfterID());
+  SetBefore(Source.Before());
+  SetBeforeID(Source.BeforeID());
+  // Beyond the shared list: without them a copy of a built-in control
+  // would turn custom, and every copy lose its revision.
+  SetOfficeID(Source.OfficeID());
+  propertyChanged_ = Source.PropertyChanged();
+  olItemTypeAction_ = Source.olItemTypeAction();
+  olExplorerItemTypes_ = Source.olExplorerItemTypes();
+  olInspectorItemTypes_ = Source.olInspectorItemTypes();
 }
 
 void TkvxCommandBarControl::DeleteHostControl(bool Temporary) {

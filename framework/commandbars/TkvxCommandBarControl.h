@@ -3,6 +3,10 @@
 // properties read the host control and the setters push on difference
 // (HostPropertyPush.h); the design reaches the control once per revision
 // (UpdateControl), placed where the design says.
+//
+// Made as it is, it is the plain control (kind 5): a host built-in control
+// adopted or added by its OfficeID, with no events and no revision record,
+// so it is updated on every connection.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +16,7 @@
 #include "framework/commandbars/CommandBarTypes.h"
 #include "framework/commandbars/HostPropertyPush.h"
 #include "framework/commandbars/OfficeIds.h"
+#include "framework/design/Events.h"
 #include "framework/design/TObject.h"
 #include "framework/events/OfficeEventInterfaces.h"
 #include "platform/com/ComPtr.h"
@@ -20,6 +25,7 @@ namespace corvane::framework {
 
 class TkvxCommandBar;
 class TkvxCommandBarControls;
+class TkvxCommandBarPopup;
 class TkvxCOMAddInModule;
 
 class TkvxCommandBarControl : public TObject, public HostPropertyPush {
@@ -29,12 +35,17 @@ class TkvxCommandBarControl : public TObject, public HostPropertyPush {
   ~TkvxCommandBarControl() override;
 
   std::string_view ClassName() const override { return "TkvxCommandBarControl"; }
-  virtual int32_t ControlKind() const = 0;
-  // A button raises OnClick; the other kinds their own event.
-  virtual void DoClick() = 0;
+  virtual int32_t ControlKind() const { return kvxKindControl; }
+  // A button raises OnClick, a box OnChange; a plain control has no event.
+  virtual void DoClick() {}
+  // Set while the item's own event runs (a click arriving meanwhile is
+  // dropped).
+  bool Busy() const { return busy_; }
 
   TkvxCommandBarControls& Collection() const { return collection_; }
   TkvxCommandBar& OwnerBar() const;
+  // The popup whose menu holds the item, or null on a bar.
+  TkvxCommandBarPopup* ParentPopup() const;
   TkvxCOMAddInModule& Module() const;
   // 0-based position in the collection.
   size_t Index() const;
@@ -46,20 +57,24 @@ class TkvxCommandBarControl : public TObject, public HostPropertyPush {
 
   bool BeginGroup() const { return ReadThrough(beginGroup_, kDispControlBeginGroup); }
   void SetBeginGroup(bool v) { Store(beginGroup_, v, kDispControlBeginGroup); }
-  std::u16string Caption() const { return ReadThrough(caption_, kDispControlCaption); }
-  void SetCaption(std::u16string_view v) { Store(caption_, std::u16string(v), kDispControlCaption); }
+  // Virtual, with HelpContextID, HelpFile, TooltipText and OfficeID: an
+  // advanced control has none of its own.
+  virtual std::u16string Caption() const { return ReadThrough(caption_, kDispControlCaption); }
+  virtual void SetCaption(std::u16string_view v) { Store(caption_, std::u16string(v), kDispControlCaption); }
   std::u16string DescriptionText() const { return ReadThrough(descriptionText_, kDispControlDescriptionText); }
   void SetDescriptionText(std::u16string_view v) {
     Store(descriptionText_, std::u16string(v), kDispControlDescriptionText);
   }
   bool Enabled() const { return ReadThrough(enabled_, kDispControlEnabled); }
-  void SetEnabled(bool v) { Store(enabled_, v, kDispControlEnabled); }
+  // In Outlook a change that reaches the host is followed by a width
+  // nudge: Outlook repaints the control only then.
+  void SetEnabled(bool v);
   int32_t Height() const { return ReadThrough(height_, kDispControlHeight); }
   void SetHeight(int32_t v) { Store(height_, v, kDispControlHeight); }
-  int32_t HelpContextID() const { return ReadThrough(helpContextId_, kDispControlHelpContextId); }
-  void SetHelpContextID(int32_t v) { Store(helpContextId_, v, kDispControlHelpContextId); }
-  std::u16string HelpFile() const { return ReadThrough(helpFile_, kDispControlHelpFile); }
-  void SetHelpFile(std::u16string_view v) { Store(helpFile_, std::u16string(v), kDispControlHelpFile); }
+  virtual int32_t HelpContextID() const { return ReadThrough(helpContextId_, kDispControlHelpContextId); }
+  virtual void SetHelpContextID(int32_t v) { Store(helpContextId_, v, kDispControlHelpContextId); }
+  virtual std::u16string HelpFile() const { return ReadThrough(helpFile_, kDispControlHelpFile); }
+  virtual void SetHelpFile(std::u16string_view v) { Store(helpFile_, std::u16string(v), kDispControlHelpFile); }
   std::u16string Parameter() const { return ReadThrough(parameter_, kDispControlParameter); }
   void SetParameter(std::u16string_view v) { Store(parameter_, std::u16string(v), kDispControlParameter); }
   int32_t Priority() const { return ReadThrough(priority_, kDispControlPriority); }
@@ -68,8 +83,10 @@ class TkvxCommandBarControl : public TObject, public HostPropertyPush {
   // always the designed text, never a host read.
   const std::u16string& OfficeTag() const { return officeTag_; }
   void SetOfficeTag(std::u16string_view v) { Store(officeTag_, std::u16string(v), kDispControlTag); }
-  std::u16string TooltipText() const { return ReadThrough(tooltipText_, kDispControlTooltipText); }
-  void SetTooltipText(std::u16string_view v) { Store(tooltipText_, std::u16string(v), kDispControlTooltipText); }
+  virtual std::u16string TooltipText() const { return ReadThrough(tooltipText_, kDispControlTooltipText); }
+  virtual void SetTooltipText(std::u16string_view v) {
+    Store(tooltipText_, std::u16string(v), kDispControlTooltipText);
+  }
   bool Visible() const { return ReadThrough(visible_, kDispControlVisible); }
   void SetVisible(bool v) { Store(visible_, v, kDispControlVisible); }
   int32_t Width() const { return ReadThrough(width_, kDispControlWidth); }
@@ -85,8 +102,11 @@ class TkvxCommandBarControl : public TObject, public HostPropertyPush {
   int32_t BeforeID() const { return beforeId_; }
   void SetBeforeID(int32_t v) { beforeId_ = v; }
   // The host control's Id while bound.
-  int32_t OfficeID() const { return ReadThrough(officeId_, kDispControlId); }
-  void SetOfficeID(int32_t v) { officeId_ = v; }
+  virtual int32_t OfficeID() const { return ReadThrough(officeId_, kDispControlId); }
+  virtual void SetOfficeID(int32_t v) { officeId_ = v; }
+  // OfficeID 1: a control of the add-in's own, not a host built-in one.
+  bool IsCustom() const { return OfficeID() == kCustomControlId; }
+  static constexpr int32_t kCustomControlId = 1;
 
   TkvxOLItemTypeAction olItemTypeAction() const { return olItemTypeAction_; }
   void SetolItemTypeAction(TkvxOLItemTypeAction v) { olItemTypeAction_ = v; }
@@ -109,6 +129,11 @@ class TkvxCommandBarControl : public TObject, public HostPropertyPush {
   // the add-in's first start. True when they were pushed. A failing move
   // is thrown: it ends the item's update.
   virtual bool UpdateControl();
+  // Takes over another item's design: Tag, then through the setters (so a
+  // bound control gets what differs) the shared properties, and OfficeID,
+  // the revision and the Outlook settings; each kind adds its own. Source
+  // is read as its getters give it; handlers are not copied.
+  virtual void Assign(const TkvxCommandBarControl& Source);
   // Deletes the bound host control (a host failure goes to HandleError) and
   // unbinds the item in every case.
   virtual void DeleteHostControl(bool Temporary);
@@ -116,13 +141,23 @@ class TkvxCommandBarControl : public TObject, public HostPropertyPush {
  protected:
   IDispatch* BoundHost() const override { return hostControl_.get(); }
   void ReportHostError(std::exception_ptr error) const noexcept override;
-  // The host bar the item's control belongs to by design: its bar's.
-  virtual com::ComPtr<IDispatch> ParentHostBar() const;
+  // Raises an item event with this item as Sender unless the item's event
+  // is already running; the busy flag clears on every way out, and the
+  // handler's exception goes to HandleError.
+  void RaiseItemEvent(const TNotifyEvent& Event);
+
+ public:
+  // The host bar the item's control belongs to by design: its bar's, or
+  // for an item in a popup the popup's menu bar.
+  com::ComPtr<IDispatch> ParentHostBar() const;
+
+ protected:
   // Whether the item's "Controls" record holds its design revision.
   bool RecordHolds() const;
   void WriteRecord();
 
  private:
+  void NudgeWidth();
   void PlaceHostControl();
   void MoveHostControl(int32_t before);
   void PushDesign();
@@ -152,6 +187,7 @@ class TkvxCommandBarControl : public TObject, public HostPropertyPush {
   TkvxOLItemTypeAction olItemTypeAction_ = kvxOLActionNone;
   TkvxOLItemTypes olExplorerItemTypes_ = 1u << kvxOLMailItem;
   TkvxOLItemClasses olInspectorItemTypes_ = 1u << kvxOLMail;
+  bool busy_ = false;
 };
 
 }  // namespace corvane::framework

@@ -3,8 +3,15 @@
 #include <stdexcept>
 #include <string>
 
+#include "framework/commandbars/TkvxCommandBar.h"
+#include "framework/commandbars/TkvxCommandBarAdvancedControl.h"
 #include "framework/commandbars/TkvxCommandBarButton.h"
+#include "framework/commandbars/TkvxCommandBarComboBox.h"
+#include "framework/commandbars/TkvxCommandBarDropDownList.h"
+#include "framework/commandbars/TkvxCommandBarEdit.h"
+#include "framework/commandbars/TkvxCommandBarPopup.h"
 #include "platform/com/ComError.h"
+#include "platform/com/FrameworkError.h"
 #include "platform/com/Text.h"
 
 namespace corvane::framework {
@@ -17,14 +24,27 @@ struct ItemClass {
   ItemFactory create;
 };
 
-// The item classes this program has; the other kinds are known by code
-// (CommandBarTypes.h) but not built.
+template <class T>
+std::unique_ptr<TkvxCommandBarControl> Make(TkvxCommandBarControls& collection) {
+  return std::make_unique<T>(collection);
+}
+
 constexpr ItemClass kItemClasses[] = {
-    {kvxKindButton,
-     [](TkvxCommandBarControls& c) -> std::unique_ptr<TkvxCommandBarControl> {
-       return std::make_unique<TkvxCommandBarButton>(c);
-     }},
+    {kvxKindButton, Make<TkvxCommandBarButton>},
+    {kvxKindEdit, Make<TkvxCommandBarEdit>},
+    {kvxKindDropDownList, Make<TkvxCommandBarDropDownList>},
+    {kvxKindComboBox, Make<TkvxCommandBarComboBox>},
+    {kvxKindPopup, Make<TkvxCommandBarPopup>},
+    {kvxKindControl, Make<TkvxCommandBarControl>},
+    {kvxKindAdvancedControl, Make<TkvxCommandBarAdvancedControl>},
 };
+
+// An advanced control needs a docked, dock-protected toolbar.
+void PrepareBarForAdvancedControl(TkvxCommandBar& bar) {
+  const TkvxMsoBarPosition position = bar.Position();
+  if (position == kvxMsoBarPopup || position == kvxMsoBarMenuBar) bar.SetPosition(kvxMsoBarTop);
+  bar.SetProtection(kvxMsoBarNoChangeDock);
+}
 
 const ItemClass* FindItemClass(int32_t kind) {
   for (const auto& row : kItemClasses) {
@@ -35,7 +55,8 @@ const ItemClass* FindItemClass(int32_t kind) {
 
 }  // namespace
 
-TkvxCommandBarControls::TkvxCommandBarControls(TkvxCommandBar& OwnerBar) : ownerBar_(OwnerBar) {}
+TkvxCommandBarControls::TkvxCommandBarControls(TkvxCommandBar& OwnerBar, TkvxCommandBarPopup* ParentPopup)
+    : ownerBar_(OwnerBar), parentPopup_(ParentPopup) {}
 
 TkvxCommandBarControls::~TkvxCommandBarControls() = default;
 
@@ -46,6 +67,10 @@ TkvxCommandBarControl& TkvxCommandBarControls::AddControl(int32_t Kind) {
   if (!itemClass) {
     throw com::ComError(E_INVALIDARG,
                         u"The control kind " + com::Utf8ToUtf16(std::to_string(Kind)) + u" has no item class.");
+  }
+  if (Kind == kvxKindAdvancedControl) {
+    if (parentPopup_) com::RaiseFrameworkError(com::FrameworkError::kAdvancedControlInPopup);
+    PrepareBarForAdvancedControl(ownerBar_);
   }
   items_.push_back(itemClass->create(*this));
   return *items_.back();
@@ -71,5 +96,11 @@ size_t TkvxCommandBarControls::IndexOf(const TkvxCommandBarControl* Item) const 
 }
 
 void TkvxCommandBarControls::Clear() { items_.clear(); }
+
+void TkvxCommandBarControls::Assign(const TkvxCommandBarControls& Source) {
+  if (&Source == this) return;
+  Clear();
+  for (const auto& item : Source.items_) AddControl(item->ControlKind()).Assign(*item);
+}
 
 }  // namespace corvane::framework

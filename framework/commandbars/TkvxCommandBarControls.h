@@ -11,18 +11,24 @@
 namespace corvane::framework {
 
 class TkvxCommandBar;
+class TkvxCommandBarPopup;
 
 class TkvxCommandBarControls {
  public:
-  explicit TkvxCommandBarControls(TkvxCommandBar& OwnerBar);
+  // The items of a bar, or of a popup's menu (ParentPopup) on that bar.
+  explicit TkvxCommandBarControls(TkvxCommandBar& OwnerBar, TkvxCommandBarPopup* ParentPopup = nullptr);
   ~TkvxCommandBarControls();
   TkvxCommandBarControls(const TkvxCommandBarControls&) = delete;
   TkvxCommandBarControls& operator=(const TkvxCommandBarControls&) = delete;
 
   TkvxCommandBar& OwnerBar() const { return ownerBar_; }
+  TkvxCommandBarPopup* ParentPopup() const { return parentPopup_; }
 
   // Appends a new item of the class of that kind code. A kind without an
-  // item class in this program raises ComError E_INVALIDARG and adds nothing.
+  // item class raises ComError E_INVALIDARG and adds nothing. An advanced
+  // control (kind 6) cannot go into a popup (framework error 31116); on a
+  // bar it docks the bar at the top if it was a popup or menu bar, and
+  // protects its docking.
   TkvxCommandBarControl& AddControl(int32_t Kind);
   // The first item in collection order whose Tag is Tag, or null.
   TkvxCommandBarControl* FindByTag(int32_t Tag) const;
@@ -31,12 +37,17 @@ class TkvxCommandBarControls {
   size_t Count() const { return items_.size(); }
   size_t IndexOf(const TkvxCommandBarControl* Item) const;
   void Clear();
+  // Replaces the items by copies of Source's: the same kinds, each
+  // assigned from its original. An item the collection refuses (an
+  // advanced control into a popup) is thrown, the copies made so far kept.
+  void Assign(const TkvxCommandBarControls& Source);
 
   // True for the kind codes AddControl can create.
   static bool HasItemClass(int32_t Kind);
 
  private:
   TkvxCommandBar& ownerBar_;
+  TkvxCommandBarPopup* parentPopup_;
   std::vector<std::unique_ptr<TkvxCommandBarControl>> items_;
 };
 

@@ -1,9 +1,10 @@
-// The stored properties of command bar items, in the order they are
-// written: those every item has, then a button's own, then the revision.
+// The stored properties of a button, in the order they are written: those
+// every item has, then the button's own, then the revision.
 #include "framework/commandbars/TkvxCommandBar.h"
 #include "framework/commandbars/TkvxCommandBarButton.h"
 #include "framework/design/DesignClasses.h"
 #include "framework/design/GlyphData.h"
+#include "framework/design/ItemPropertyTables.h"
 
 namespace corvane::framework {
 namespace {
@@ -14,7 +15,9 @@ using Btn = TkvxCommandBarButton;
 // A control's Temporary defaults to its bar's.
 bool TemporaryIsDefault(const C& c, const bool& v) { return v == c.OwnerBar().Temporary(); }
 
-PropertyTable ControlProperties() {
+}  // namespace
+
+PropertyTable ItemCommonProperties() {
   return {
       BooleanProperty<C>("BeginGroup", &C::BeginGroup, &C::SetBeginGroup, false),
       StringProperty<C>("Caption", &C::Caption, &C::SetCaption),
@@ -48,6 +51,12 @@ PropertyTable ControlProperties() {
   };
 }
 
+PropertyInfo ItemRevisionProperty() {
+  return IntegerProperty<C>("PropertyChanged", &C::PropertyChanged, &C::SetPropertyChanged, std::nullopt);
+}
+
+namespace {
+
 PropertyInfo GlyphProperty() {
   PropertyInfo info;
   info.name = "Glyph.Data";
@@ -62,8 +71,10 @@ PropertyInfo GlyphProperty() {
   return info;
 }
 
-PropertyTable ButtonProperties() {
-  PropertyTable table = ControlProperties();
+}  // namespace
+
+PropertyTable ButtonPropertyTable() {
+  PropertyTable table = ItemCommonProperties();
   PropertyTable own = {
       BooleanProperty<Btn>("DisableStandardAction", &Btn::DisableStandardAction, &Btn::SetDisableStandardAction, false),
       IntegerProperty<Btn>("FaceID", &Btn::FaceID, &Btn::SetFaceID, 0),
@@ -83,18 +94,10 @@ PropertyTable ButtonProperties() {
       IntegerProperty<Btn>("GlyphTransparentColor", &Btn::GlyphTransparentColor, &Btn::SetGlyphTransparentColor,
                            Btn::kDefaultTransparentColor),
       HandlerProperty("OnClick", &Btn::OnClick),
-      IntegerProperty<C>("PropertyChanged", &C::PropertyChanged, &C::SetPropertyChanged, std::nullopt),
+      ItemRevisionProperty(),
   };
   table.insert(table.end(), own.begin(), own.end());
   return table;
-}
-
-}  // namespace
-
-const PropertyTable* ItemPropertyTable(int32_t kind) {
-  static const PropertyTable kButton = ButtonProperties();
-  if (kind == kvxKindButton) return &kButton;
-  return nullptr;
 }
 
 }  // namespace corvane::framework

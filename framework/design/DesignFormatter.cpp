@@ -79,6 +79,8 @@ class Formatter {
         return WriteBytes(head, value.bytes, depth);
       case DesignValue::Kind::Collection:
         return WriteItems(head, value.items, depth);
+      case DesignValue::Kind::Strings:
+        return WriteStrings(head, value.strings, depth);
     }
   }
 
@@ -92,6 +94,13 @@ class Formatter {
     Line(depth, head + "{");
     for (const auto& line : BytesToHexLines(bytes, kHexBytesPerLine)) Line(depth + 1, line);
     Line(depth, "}");
+  }
+
+  void WriteStrings(const std::string& head, const std::vector<std::u16string>& strings, int depth) {
+    if (strings.empty()) return Line(depth, head + "()");
+    Line(depth, head + "(");
+    for (const auto& text : strings) Line(depth + 1, QuoteString(text));
+    Line(depth, ")");
   }
 
   void WriteItems(const std::string& head, const std::vector<DesignItem>& items, int depth) {

@@ -162,6 +162,8 @@ class Parser {
     if (text.front() == '"') return DesignValue::OfString(ParseString(text, line, place));
     if (text.front() == '[') return ParseSet(text, line, place);
     if (text.front() == '{') return DesignValue::OfBytes(ParseBytes(text.substr(1), line, place));
+    if (text == "()") return DesignValue::OfStrings({});
+    if (text == "(") return DesignValue::OfStrings(ParseStrings(place));
     if (text == "<>") return DesignValue::OfItems({});
     if (text == "<") return DesignValue::OfItems(ParseItems(place));
     if (IsIntegerLiteral(text)) {
@@ -251,6 +253,19 @@ class Parser {
       return HexToBytes(digits);
     } catch (const DesignFault& fault) {
       Fail(line, place, fault.what());
+    }
+  }
+
+  // One string per line up to ")".
+  std::vector<std::u16string> ParseStrings(const std::string& place) {
+    std::vector<std::u16string> strings;
+    while (true) {
+      const Line next = RequireStatement(place, "the list " + place);
+      if (next.text == ")") return strings;
+      if (next.text.front() != '"') {
+        Fail(next.number, place, "expected a string or \")\", got \"" + std::string(next.text) + "\"");
+      }
+      strings.push_back(ParseString(next.text, next.number, place));
     }
   }
 

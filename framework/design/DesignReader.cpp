@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/commandbars/TkvxCommandBar.h"
+#include "framework/commandbars/TkvxCommandBarPopup.h"
 #include "framework/design/DesignClasses.h"
 #include "framework/design/DesignError.h"
 #include "framework/design/DesignParser.h"
@@ -33,9 +34,9 @@ class Reader {
   }
 
  private:
-  // The bar being read: the kinds its "ButtonTypes" gave.
+  // The bar or popup being read: the kinds its "ButtonTypes" gave.
   struct BarState {
-    TkvxCommandBar& bar;
+    TkvxCommandBarControls& controls;
     std::string path;
     std::vector<int32_t> kinds;
     bool kindsRead = false;
@@ -62,8 +63,15 @@ class Reader {
       Apply(*component, object.properties, designClass->properties(), path, nullptr);
       return;
     }
-    BarState state{*bar, path, {}, false, false, 0};
-    Apply(*bar, object.properties, designClass->properties(), path, &state);
+    ApplyWithItems(*bar, bar->Controls(), object.properties, designClass->properties(), path);
+  }
+
+  // An object holding items (a bar, a popup): its properties, its
+  // "ButtonTypes" and "Buttons" among them.
+  void ApplyWithItems(TObject& object, TkvxCommandBarControls& controls, const std::vector<DesignProperty>& properties,
+                      const PropertyTable& table, const std::string& path) {
+    BarState state{controls, path, {}, false, false, 0};
+    Apply(object, properties, table, path, &state);
     if (state.kindsRead && !state.itemsRead && !state.kinds.empty()) {
       Fail(state.kindsLine, path + ".Buttons",
            "ButtonTypes lists " + std::to_string(state.kinds.size()) + " kinds but Buttons has 0 entries");
@@ -136,7 +144,7 @@ class Reader {
 
   void ReadItems(BarState& state, const DesignProperty& property) {
     state.itemsRead = true;
-    TkvxCommandBarControls& controls = state.bar.Controls();
+    TkvxCommandBarControls& controls = state.controls;
     controls.Clear();
     const auto& entries = property.value.items;
     for (size_t i = 0; i < entries.size(); ++i) {
@@ -151,8 +159,13 @@ class Reader {
       if (!table || !TkvxCommandBarControls::HasItemClass(kind)) {
         Fail(entries[i].line, path, "unknown class: the kind " + std::to_string(kind) + " has no item class");
       }
-      TkvxCommandBarControl& item = controls.AddControl(kind);
-      Apply(item, entries[i].properties, *table, path, nullptr);
+      TkvxCommandBarControl& item =
+          Guarded(entries[i].line, path, [&]() -> TkvxCommandBarControl& { return controls.AddControl(kind); });
+      if (auto* popup = dynamic_cast<TkvxCommandBarPopup*>(&item)) {
+        ApplyWithItems(item, popup->Controls(), entries[i].properties, *table, path);
+      } else {
+        Apply(item, entries[i].properties, *table, path, nullptr);
+      }
     }
     if (entries.size() < state.kinds.size()) {
       Fail(property.line, state.path + ".Buttons",

@@ -44,4 +44,11 @@ DesignValue DesignValue::OfItems(std::vector<DesignItem> items) {
   return v;
 }
 
+DesignValue DesignValue::OfStrings(std::vector<std::u16string> strings) {
+  DesignValue v;
+  v.kind = Kind::Strings;
+  v.strings = std::move(strings);
+  return v;
+}
+
 }  // namespace corvane::framework

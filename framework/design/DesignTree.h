@@ -19,14 +19,15 @@ struct DesignItem {
 };
 
 struct DesignValue {
-  enum class Kind { String, Integer, Name, Set, Bytes, Collection };
+  enum class Kind { String, Integer, Name, Set, Bytes, Collection, Strings };
 
   Kind kind = Kind::Name;
-  std::u16string string;           // String
-  std::string text;                // Integer (as written) and Name
-  std::vector<std::string> names;  // Set
-  std::vector<uint8_t> bytes;      // Bytes
-  std::vector<DesignItem> items;   // Collection
+  std::u16string string;                // String
+  std::string text;                     // Integer (as written) and Name
+  std::vector<std::string> names;       // Set
+  std::vector<uint8_t> bytes;           // Bytes
+  std::vector<DesignItem> items;        // Collection
+  std::vector<std::u16string> strings;  // Strings
 
   static DesignValue OfString(std::u16string value);
   static DesignValue OfInteger(int64_t value);
@@ -35,6 +36,7 @@ struct DesignValue {
   static DesignValue OfSet(std::vector<std::string> names);
   static DesignValue OfBytes(std::vector<uint8_t> bytes);
   static DesignValue OfItems(std::vector<DesignItem> items);
+  static DesignValue OfStrings(std::vector<std::u16string> strings);
 };
 
 struct DesignProperty {

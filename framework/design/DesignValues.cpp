@@ -23,6 +23,8 @@ const char* KindName(DesignValue::Kind kind) {
       return "a byte block";
     case DesignValue::Kind::Collection:
       return "a collection";
+    case DesignValue::Kind::Strings:
+      return "a list of strings";
   }
   return "a value";
 }
@@ -96,6 +98,11 @@ uint32_t DesignToSet(const DesignValue& value, EnumNames names) {
 const std::vector<uint8_t>& DesignToBytes(const DesignValue& value) {
   Require(value, DesignValue::Kind::Bytes, "a byte block");
   return value.bytes;
+}
+
+const std::vector<std::u16string>& DesignToStrings(const DesignValue& value) {
+  Require(value, DesignValue::Kind::Strings, "a list of strings");
+  return value.strings;
 }
 
 DesignValue DesignFromEnum(int value, EnumNames names) {

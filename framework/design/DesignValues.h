@@ -18,6 +18,7 @@ int DesignToEnum(const DesignValue& value, EnumNames names);
 // Bit n for the value n of names.
 uint32_t DesignToSet(const DesignValue& value, EnumNames names);
 const std::vector<uint8_t>& DesignToBytes(const DesignValue& value);
+const std::vector<std::u16string>& DesignToStrings(const DesignValue& value);
 
 DesignValue DesignFromEnum(int value, EnumNames names);
 DesignValue DesignFromSet(uint32_t bits, EnumNames names);

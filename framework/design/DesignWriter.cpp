@@ -1,6 +1,7 @@
 #include "framework/design/DesignWriter.h"
 
 #include "framework/commandbars/TkvxCommandBar.h"
+#include "framework/commandbars/TkvxCommandBarPopup.h"
 #include "framework/design/DesignClasses.h"
 #include "framework/design/DesignError.h"
 #include "framework/design/DesignFormatter.h"
@@ -23,18 +24,22 @@ class Writer {
       // Components made in code, not by a designer, are not part of the design.
       if (!designClass) continue;
       DesignObject child{component->Name(), std::string(component->ClassName()), 0, {}, {}};
-      child.properties = Properties(*component, designClass->properties(), dynamic_cast<TkvxCommandBar*>(component));
+      auto* bar = dynamic_cast<TkvxCommandBar*>(component);
+      child.properties = Properties(*component, designClass->properties(), bar ? &bar->Controls() : nullptr);
       root.children.push_back(std::move(child));
     }
     return root;
   }
 
  private:
-  std::vector<DesignProperty> Properties(const TObject& object, const PropertyTable& table, TkvxCommandBar* bar) {
+  // Controls: the items of a bar or popup, written in place of its special
+  // properties.
+  std::vector<DesignProperty> Properties(const TObject& object, const PropertyTable& table,
+                                         const TkvxCommandBarControls* controls) {
     std::vector<DesignProperty> properties;
     for (const auto& info : table) {
       if (info.special) {
-        if (bar) properties.push_back({std::string(info.name), 0, BarCollection(*bar, info.name)});
+        if (controls) properties.push_back({std::string(info.name), 0, ItemsCollection(*controls, info.name)});
         continue;
       }
       if (auto value = info.write(object, context_)) properties.push_back({std::string(info.name), 0, *value});
@@ -42,8 +47,7 @@ class Writer {
     return properties;
   }
 
-  DesignValue BarCollection(TkvxCommandBar& bar, std::string_view name) {
-    const TkvxCommandBarControls& controls = bar.Controls();
+  DesignValue ItemsCollection(const TkvxCommandBarControls& controls, std::string_view name) {
     if (name == "ButtonTypes") {
       std::vector<uint8_t> bytes;
       AppendLe32(bytes, static_cast<uint32_t>(controls.Count()));
@@ -56,7 +60,8 @@ class Writer {
       const TkvxCommandBarControl& item = controls.Items(i);
       const PropertyTable* table = ItemPropertyTable(item.ControlKind());
       if (!table) throw DesignFault("the kind " + std::to_string(item.ControlKind()) + " has no item table");
-      items.push_back({0, Properties(item, *table, nullptr)});
+      const auto* popup = dynamic_cast<const TkvxCommandBarPopup*>(&item);
+      items.push_back({0, Properties(item, *table, popup ? &popup->Controls() : nullptr)});
     }
     return DesignValue::OfItems(std::move(items));
   }

@@ -29,6 +29,17 @@ void TComponent::InsertComponent(TComponent* component) { components_.push_back(
 
 void TComponent::RemoveComponent(TComponent* component) {
   components_.erase(std::remove(components_.begin(), components_.end(), component), components_.end());
+  ComponentRemoved(component);
+}
+
+void TComponent::ComponentRemoved(TComponent* Removed) {
+  // Over a copy, skipping any that a component told has freed meanwhile.
+  const std::vector<TComponent*> owned = components_;
+  for (TComponent* component : owned) {
+    if (std::find(components_.begin(), components_.end(), component) != components_.end()) {
+      component->ComponentRemoved(Removed);
+    }
+  }
 }
 
 }  // namespace corvane::framework

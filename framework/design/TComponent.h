@@ -29,6 +29,11 @@ class TComponent : public TObject {
   TComponent* FindComponent(std::string_view Name) const;
 
  protected:
+  // Told that a component left this one's owner (or this one): the owner
+  // passes it on to every component it still owns, so that one holding a
+  // link to the freed component can drop it.
+  virtual void ComponentRemoved(TComponent* Removed);
+
   // Frees the owned components, last created first. A derived owner calls it
   // from its own destructor when its components must go before its other
   // members do; the base destructor calls it again (a no-op by then).

@@ -5,12 +5,17 @@
 
 #include "framework/commandbars/BarNameMatch.h"
 #include "framework/commandbars/OfficeIds.h"
+#include "framework/commandbars/ShortcutHook.h"
 #include "framework/commandbars/TkvxCommandBar.h"
 #include "framework/design/DesignReader.h"
 #include "framework/events/TExcelApplication.h"
 #include "framework/events/TExcelApplicationEvents.h"
 #include "framework/events/TkvxCustomEvents.h"
+#include "framework/hosting/GuidText.h"
 #include "framework/hosting/HostInterfaces.h"
+#include "framework/hosting/HostMainWindow.h"
+#include "framework/hosting/TkvxAddin.h"
+#include "framework/hosting/TkvxFactory.h"
 #include "platform/com/ComError.h"
 #include "platform/com/Dispatch.h"
 #include "platform/com/FrameworkError.h"
@@ -19,7 +24,6 @@
 #include "platform/registry/Registry.h"
 #include "platform/ui/DialogOwner.h"
 #include "platform/ui/MessageBox.h"
-#include "platform/ui/TopLevelWindows.h"
 
 namespace corvane::framework {
 namespace {
@@ -71,12 +75,19 @@ std::u16string MajorVersion(const com::ComPtr<IDispatch>& application) {
   return version;
 }
 
+// A key path from the root of its hive, with its leading backslash.
+std::u16string FromRoot(std::u16string path) {
+  if (!path.empty() && path.front() != u'\\') path.insert(path.begin(), u'\\');
+  return path;
+}
+
 }  // namespace
 
 TkvxCOMAddInModule::TkvxCOMAddInModule()
     : TComponent(nullptr), registry_(std::make_unique<registry::Registry>(HKEY_CURRENT_USER)) {}
 
 TkvxCOMAddInModule::~TkvxCOMAddInModule() {
+  shortcutHook_.reset();
   if (designLoaded_) RaiseEvent(OnDestroy);
   registry_.reset();
   ReleaseHost();
@@ -86,6 +97,21 @@ TkvxCOMAddInModule::~TkvxCOMAddInModule() {
   hostApp_ = nullptr;
   // The designed components go while the bar list they leave still exists.
   DestroyComponents();
+}
+
+void TkvxCOMAddInModule::SetHandleShortcuts(bool v) {
+  if (v == handleShortcuts_) return;
+  handleShortcuts_ = v;
+  shortcutHook_.reset();
+  if (v) InstallShortcutHook();
+}
+
+void TkvxCOMAddInModule::InstallShortcutHook() {
+  // Every hook's window gets a name of its own, a fresh GUID's text.
+  GUID name{};
+  com::ThrowIfFailed(CoCreateGuid(&name));
+  nativeWindowName_ = GuidText(name);
+  shortcutHook_ = MakeShortcutHook(*this);
 }
 
 void TkvxCOMAddInModule::SetAddInName(std::u16string_view v) {
@@ -293,11 +319,15 @@ com::ComPtr<IDispatch> TkvxCOMAddInModule::FindControlIn(const com::ComPtr<IDisp
   }
 }
 
+std::u16string TkvxCOMAddInModule::AddInKeyPath() const {
+  return factory_ ? factory_->GetAddinKey(hostKind_) : addInKeyPath_;
+}
+
+std::u16string TkvxCOMAddInModule::ProgID() const { return factory_ ? factory_->GetProgID() : progId_; }
+
 bool TkvxCOMAddInModule::OpenAddInKey() {
-  if (addInKeyPath_.empty()) return false;
-  std::u16string path = addInKeyPath_;
-  if (path.front() != u'\\') path.insert(path.begin(), u'\\');
-  return registry_->OpenKey(path, true);
+  const std::u16string path = FromRoot(AddInKeyPath());
+  return !path.empty() && registry_->OpenKey(path, true);
 }
 
 void TkvxCOMAddInModule::ReadStartMode() {
@@ -325,9 +355,10 @@ void TkvxCOMAddInModule::StartupSequence() {
   // From here on the sequence has begun: a second request, even after a
   // failure below, must not raise the events again.
   startedUp_ = true;
-  if (const std::u16string_view windowClass = MainWindowClass(hostKind_); hostRecognised_ && !windowClass.empty()) {
-    ui::SetDialogOwner(ui::FindThreadWindowByClass(windowClass));
-  }
+  // Without a recognised host no host-specific step runs, the window search
+  // included.
+  SetCurrentHostKind(hostRecognised_ ? std::optional(hostKind_) : std::nullopt);
+  if (CurrentHostHasMainWindow()) ui::SetDialogOwner(SearchHostMainWindow(hostKind_));
   OpenAddInKey();
   if (registry_->HasOpenKey()) ReadStartMode();
   FillCommandBarCache();
@@ -335,24 +366,36 @@ void TkvxCOMAddInModule::StartupSequence() {
   if (hostRecognised_ && hostKind_ != ohaMapPoint) BuildCommandBars();
   RaiseEvent(OnAddInStartupComplete);
   if (registry_->HasOpenKey()) RecordStartMode();
+  // The connection's handlers go in front of the add-in's before the hook:
+  // a hook the system refuses must not leave the add-in's handlers bare.
+  if (connection_ && excelApp_) connection_->Interpose(*excelApp_);
+  if (handleShortcuts_ && !shortcutHook_) InstallShortcutHook();
 }
 
 void TkvxCOMAddInModule::BeginShutdown() {
   RaiseEvent(OnAddInBeginShutdown);
-  if (hostRecognised_ && !MainWindowClass(hostKind_).empty()) ui::SetDialogOwner(nullptr);
+  if (CurrentHostHasMainWindow()) ui::SetDialogOwner(nullptr);
 }
 
 void TkvxCOMAddInModule::Finalize(bool UserRemoved) {
   if (UserRemoved) {
     BeginShutdown();
     RemoveCommandBars();
-    if (registry_->HasOpenKey()) {
-      registry_->DeleteKey(u"CommandBars");
-      registry_->DeleteKey(u"Controls");
-    }
+    DeleteDesignRecords();
   }
   RaiseEvent(OnAddInFinalize);
   registry_->CloseKey();
+}
+
+void TkvxCOMAddInModule::DeleteDesignRecords() {
+  const std::u16string path = FromRoot(AddInKeyPath());
+  if (path.empty()) return;
+  // A registry object of its own: the records go even when the module's key
+  // could not be opened. The add-in key, with the start mode, stays.
+  registry::Registry records(HKEY_CURRENT_USER);
+  for (const char16_t* subkey : {u"\\CommandBars", u"\\Controls"}) {
+    if (records.KeyExists(path + subkey)) records.DeleteKey(path + subkey);
+  }
 }
 
 void TkvxCOMAddInModule::BuildCommandBars() {

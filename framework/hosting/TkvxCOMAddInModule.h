@@ -31,9 +31,12 @@ class Registry;
 namespace corvane::framework {
 
 class TExcelApplication;
+class TkvxAddin;
 class TkvxCommandBar;
 class TkvxCustomEvents;
 class TkvxEventSink;
+class TkvxFactory;
+class ShortcutHook;
 struct HostInterface;
 
 // StartMode values, from the "KVXStartMode" registry value.
@@ -76,9 +79,14 @@ class TkvxCOMAddInModule : public TComponent {
   void SetSupportedApps(TkvxHostAppSet v);
   bool XLAutomationAddIn() const { return xlAutomationAddIn_; }
   void SetXLAutomationAddIn(bool v) { xlAutomationAddIn_ = v; }
-  // Stored; the keyboard hook it asks for comes with the shortcut support.
+  // A change removes the shortcut hook and, switched on, installs a new
+  // one (ShortcutHook.h); the start-up installs it when on and none is.
   bool HandleShortcuts() const { return handleShortcuts_; }
-  void SetHandleShortcuts(bool v) { handleShortcuts_ = v; }
+  void SetHandleShortcuts(bool v);
+  bool ShortcutHookInstalled() const { return static_cast<bool>(shortcutHook_); }
+  // The name of the hook's native window: the braced text of a GUID made
+  // for each hook installed (empty before the first).
+  const std::u16string& NativeWindowName() const { return nativeWindowName_; }
   bool OldCreateOrder() const { return oldCreateOrder_; }
   void SetOldCreateOrder(bool v) { oldCreateOrder_ = v; }
 
@@ -107,6 +115,12 @@ class TkvxCOMAddInModule : public TComponent {
   void SetHostApp(com::ComPtr<IDispatch> Application);
   const com::ComPtr<IDispatch>& HostApp() const { return hostApp_; }
   TkvxOfficeHostApp HostKind() const { return hostKind_; }
+  // Registration names the host itself instead of recognising it: the
+  // host counts as recognised from then on.
+  void SetHostKind(TkvxOfficeHostApp Kind) {
+    hostKind_ = Kind;
+    hostRecognised_ = true;
+  }
   // The add-in's own entry in the host's add-in list, held as its COMAddIn
   // interface; an object without that interface leaves none.
   void SetAddInEntry(IDispatch* Entry);
@@ -128,6 +142,7 @@ class TkvxCOMAddInModule : public TComponent {
   // The cached collection (null until filled) and its filling.
   const com::ComPtr<IDispatch>& CommandBars() const { return commandBars_; }
   void FillCommandBarCache();
+  void ClearCommandBarCache() { commandBars_ = nullptr; }
   // The host bar of that name, or null; fills the cache first if empty. A
   // failing host call is thrown: the bar building reports it and must not
   // take it for "no such bar".
@@ -142,13 +157,23 @@ class TkvxCOMAddInModule : public TComponent {
   com::ComPtr<IDispatch> FindHostControlByTag(std::optional<int32_t> ControlType, std::u16string_view Tag) noexcept;
   com::ComPtr<IDispatch> FindHostControlById(std::optional<int32_t> ControlType, int32_t Id) noexcept;
 
-  // The add-in's registry key (from the root of the current user's hive),
-  // as the class factory gives it for the host; empty without a factory.
-  const std::u16string& AddInKeyPath() const { return addInKeyPath_; }
+  // The class factory and the connection object that made the module.
+  // Neither is counted: the connection object owns the module, and the
+  // factory lives as long as the library.
+  void SetFactory(TkvxFactory* Factory) { factory_ = Factory; }
+  TkvxFactory* Factory() const { return factory_; }
+  void SetConnection(TkvxAddin* Connection) { connection_ = Connection; }
+  TkvxAddin* Connection() const { return connection_; }
+
+  // The add-in's registry key (from the root of the current user's hive):
+  // the factory's GetAddinKey for HostKind. Without a factory, the path a
+  // test set as a stand-in, else empty.
+  std::u16string AddInKeyPath() const;
   void SetAddInKeyPath(std::u16string_view Path) { addInKeyPath_ = std::u16string(Path); }
-  // The add-in's ProgID, as the class factory gives it: a built-in button
-  // that must call the add-in names it in its OnAction.
-  const std::u16string& ProgID() const { return progId_; }
+  // The add-in's ProgID, as the class factory gives it (a stand-in without
+  // one): a built-in button that must call the add-in names it in its
+  // OnAction.
+  std::u16string ProgID() const;
   void SetProgID(std::u16string_view Id) { progId_ = std::u16string(Id); }
   // The module registry object.
   registry::Registry& ModuleRegistry() { return *registry_; }
@@ -163,7 +188,8 @@ class TkvxCOMAddInModule : public TComponent {
 
   // Start-up as the connection object runs it, at most once per module:
   // host, key, start mode, command bar cache, OnAddInInitialize, (bars),
-  // OnAddInStartupComplete, recorded start mode. Exceptions of the two
+  // OnAddInStartupComplete, recorded start mode, the connection object's
+  // Excel handlers, the shortcut hook. Exceptions of the two
   // events go to HandleError; any other ends the sequence and is thrown.
   // Without a recognised host there are no command bars to build, and
   // ExcelApp stays null: handlers must not take it for granted.
@@ -197,9 +223,13 @@ class TkvxCOMAddInModule : public TComponent {
   virtual void BuildCommandBars();
   // Removes every designed bar that supports the host, with its controls.
   void RemoveCommandBars();
+  // Deletes the "CommandBars" and "Controls" records below the add-in key.
+  void DeleteDesignRecords();
 
  private:
   void ShowErrorBox(std::u16string_view message) noexcept;
+  // A fresh native window name, then the hook (ShortcutHook.h).
+  void InstallShortcutHook();
   // One FindControl call on a bar or the collection; null on any failure.
   static com::ComPtr<IDispatch> FindControlIn(const com::ComPtr<IDispatch>& Where, DISPID Member,
                                               std::optional<int32_t> Type, std::optional<int32_t> Id,
@@ -226,10 +256,14 @@ class TkvxCOMAddInModule : public TComponent {
   com::ComPtr<IDispatch> comAddIn_;
   uint8_t startMode_ = kvxStartModeFirstStart;
   com::ComPtr<IDispatch> commandBars_;
+  TkvxFactory* factory_ = nullptr;
+  TkvxAddin* connection_ = nullptr;
   std::u16string addInKeyPath_;
   std::u16string progId_;
   std::unique_ptr<registry::Registry> registry_;
   std::unique_ptr<TExcelApplication> excelApp_;
+  std::unique_ptr<ShortcutHook> shortcutHook_;
+  std::u16string nativeWindowName_;
   TkvxCustomEvents* connectedEvents_ = nullptr;
   DesignHandlerNames designNames_;
   bool designLoaded_ = false;

@@ -107,4 +107,12 @@ int TkvxFactory::GetHostVersion(TkvxOfficeHostApp Host) const {
   return VersionFromCurVer(classes.ReadString(u""), progId);
 }
 
+std::vector<TkvxOfficeHostApp> TkvxFactory::InstalledHosts(TkvxHostAppSet Supported) const {
+  std::vector<TkvxOfficeHostApp> hosts;
+  for (const HostApplication& host : HostApplications()) {
+    if (Supported.Contains(host.kind) && IsHostInstalled(host.kind)) hosts.push_back(host.kind);
+  }
+  return hosts;
+}
+
 }  // namespace corvane::framework

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/hosting/OfficeHostApp.h"
 #include "platform/com/ComPtr.h"
@@ -65,6 +66,9 @@ class TkvxFactory final : public IClassFactory {
   bool IsHostInstalled(TkvxOfficeHostApp Host) const;
   // The host's major version from its "CurVer" key; 9 when unknown.
   int GetHostVersion(TkvxOfficeHostApp Host) const;
+  // The hosts of the set that are installed, in ordinal order: the hosts
+  // every registration step loops over.
+  std::vector<TkvxOfficeHostApp> InstalledHosts(TkvxHostAppSet Supported) const;
 
  private:
   TkvxFactory(TkvxComServer& Server, TkvxConnectionClass ConnectionClass, const CLSID& ClassId,

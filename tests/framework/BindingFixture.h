@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -63,6 +64,8 @@ class BindingTest : public ::testing::Test {
     errors = std::make_unique<ErrorLog>(*module);
     module->SetAddInName(u"Binding");
     module->SetAddInKeyPath(kKeyPath);
+    startupCompleted = false;
+    module->OnAddInStartupComplete = [this](TObject*) { startupCompleted = true; };
     bar = new TkvxCommandBar(module.get());
     bar->SetCommandBarName(kBarName);
     bar->SetTemporary(design.temporaryBar);
@@ -79,24 +82,38 @@ class BindingTest : public ::testing::Test {
         if (duringClick) duringClick();
       };
     }
+    if (addItems) addItems(*bar, design);
     module->SetHostApp(run->application);
     module->StartupSequence();
   }
 
   // Excel shuts down, its add-in with it; the bars are saved.
   void Stop() {
+    ReleaseModule();
+    if (run) com::Dispatch(run->application).Call(0x12E);  // Quit
+    run.reset();
+  }
+
+  // The add-in disconnects and is freed; Excel keeps running.
+  void ReleaseModule() {
     if (module) module->Finalize(false);
     bar = nullptr;
     errors.reset();
     module.reset();
-    if (run) com::Dispatch(run->application).Call(0x12E);  // Quit
-    run.reset();
   }
 
   std::shared_ptr<sim::office::CommandBarSet> Bars() const { return sim::office::OfficeOf(*run)->bars(); }
   std::shared_ptr<sim::office::Bar> HostBar(std::u16string_view name = kBarName) const { return Bars()->Find(name); }
   std::vector<std::shared_ptr<sim::office::Control>> Tagged(size_t i) const { return Bars()->ControlsTagged(TagOf(i)); }
   TkvxCommandBarButton& Button(size_t i) const { return static_cast<TkvxCommandBarButton&>(bar->Controls().Items(i)); }
+
+  // The test's name, one path component even for a parameterised test
+  // ("Name/1").
+  static std::string DataDirectoryName() {
+    std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::replace(name.begin(), name.end(), '/', '_');
+    return name;
+  }
 
   // The recorded revision, or -1 when there is none.
   static int32_t Record(std::u16string_view subkey, std::u16string_view name) {
@@ -108,15 +125,19 @@ class BindingTest : public ::testing::Test {
   registry::ScratchRegistry scratch;
   ui::ScriptedPresenter presenter;
   ui::ScopedPresenter scope{presenter};
-  sim::office::testing::SimDataDirectory data{::testing::UnitTest::GetInstance()->current_test_info()->name()};
+  sim::office::testing::SimDataDirectory data{DataDirectoryName()};
   std::unique_ptr<sim::excel::ExcelRun> run;
   std::unique_ptr<TTestModule> module;
   std::unique_ptr<ErrorLog> errors;
   TkvxCommandBar* bar = nullptr;
   std::vector<int32_t> clicks;
+  // OnAddInStartupComplete ran in the last start.
+  bool startupCompleted = false;
   std::function<void()> duringClick;
   // Faults injected at each start, once Excel has started.
   std::function<void()> inject;
+  // Items of other kinds the test's design adds after the buttons.
+  std::function<void(TkvxCommandBar&, const Design&)> addItems;
 };
 
 }  // namespace corvane::framework::testing

@@ -43,11 +43,27 @@ TEST_F(ControlsTest, FindByTagGivesTheFirstInCollectionOrder) {
   EXPECT_THROW(bar->Controls().Items(3), std::out_of_range);
 }
 
-TEST_F(ControlsTest, KindsWithoutAnItemClassAddNothing) {
-  for (int32_t kind : {1, 2, 3, 4, 5, 6, 7, -1}) {
-    EXPECT_THROW(bar->Controls().AddControl(kind), com::ComError) << kind;
+TEST_F(ControlsTest, EachKindCodeMakesItsClassAndOtherCodesAddNothing) {
+  struct Row {
+    int32_t kind;
+    std::string_view className;
+    int32_t hostType;
+  };
+  const Row rows[] = {
+      {0, "TkvxCommandBarButton", 1},          {1, "TkvxCommandBarEdit", 2},   {2, "TkvxCommandBarDropDownList", 3},
+      {3, "TkvxCommandBarComboBox", 4},        {4, "TkvxCommandBarPopup", 10}, {5, "TkvxCommandBarControl", 0},
+      {6, "TkvxCommandBarAdvancedControl", 1},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.kind);
+    TkvxCommandBarControl& item = bar->Controls().AddControl(row.kind);
+    EXPECT_EQ(item.ClassName(), row.className);
+    EXPECT_EQ(item.ControlKind(), row.kind);
+    EXPECT_EQ(item.HostControlType(), row.hostType);
   }
-  EXPECT_EQ(bar->Controls().Count(), 0u);
+  const size_t made = bar->Controls().Count();
+  for (int32_t kind : {7, 255, -1}) EXPECT_THROW(bar->Controls().AddControl(kind), com::ComError) << kind;
+  EXPECT_EQ(bar->Controls().Count(), made);
 }
 
 TEST_F(ControlsTest, DoClickRaisesOnClickWithTheButtonAsSender) {

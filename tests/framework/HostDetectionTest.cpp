@@ -2,58 +2,20 @@
 // order of the host table, against hosts that answer chosen interfaces.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
+#include "framework/commandbars/ControlBuilding.h"
 #include "framework/commandbars/OfficeIds.h"
-#include "framework/hosting/HostInterfaces.h"
-#include "platform/com/ComObject.h"
+#include "framework/commandbars/TkvxCommandBar.h"
+#include "framework/events/TkvxCustomEvents.h"
+#include "platform/com/Text.h"
+#include "tests/framework/FakeHost.h"
 #include "tests/framework/TestModule.h"
+#include "tests/framework/events/EventsFixture.h"
 
 namespace corvane::framework::testing {
 namespace {
-
-// Answers the given interface ids (as dispatch interfaces) and fails every
-// call, counting them.
-class FakeHost final : public com::ComObject<IDispatch> {
- public:
-  explicit FakeHost(std::vector<IID> answers) : answers_(std::move(answers)) {}
-
-  STDMETHODIMP GetTypeInfoCount(UINT* count) override {
-    *count = 0;
-    return S_OK;
-  }
-  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-    ++calls;
-    return DISP_E_UNKNOWNNAME;
-  }
-  STDMETHODIMP Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-    ++calls;
-    return DISP_E_MEMBERNOTFOUND;
-  }
-
-  int calls = 0;
-
- protected:
-  void* QueryOther(REFIID riid) override {
-    if (IsEqualIID(riid, IID_IDispatch)) return static_cast<IDispatch*>(this);
-    for (const auto& iid : answers_) {
-      if (IsEqualIID(riid, iid)) return static_cast<IDispatch*>(this);
-    }
-    return nullptr;
-  }
-
- private:
-  std::vector<IID> answers_;
-};
-
-IID IidOf(TkvxOfficeHostApp kind) {
-  for (const auto& row : HostInterfaces()) {
-    if (row.kind == kind) return row.iid;
-  }
-  ADD_FAILURE() << "no interface for host " << int(kind);
-  return {};
-}
 
 TEST(HostDetectionTest, EachHostIsKnownByItsApplicationInterface) {
   for (TkvxOfficeHostApp kind : {ohaWord, ohaExcel, ohaOutlook, ohaAccess, ohaProject, ohaPowerPoint, ohaFrontPage,
@@ -67,6 +29,61 @@ TEST(HostDetectionTest, EachHostIsKnownByItsApplicationInterface) {
     EXPECT_EQ(module.ExcelApp() != nullptr, kind == ohaExcel) << int(kind);
   }
   EXPECT_EQ(HostInterfaces().size(), 10u);
+}
+
+// An event component standing in for the hosts' own, by class name: it
+// records how the module connected it.
+class TStandInEvents final : public TkvxCustomEvents {
+ public:
+  TStandInEvents(TComponent* Owner, std::string_view Class) : TkvxCustomEvents(Owner, Data(), Class), class_(Class) {}
+  std::string_view ClassName() const override { return class_; }
+  void ConnectTo(IUnknown*) override { connected = "plain"; }
+  void ConnectToVersion(IUnknown*, std::u16string_view Version) override {
+    connected = "version " + com::Utf16ToUtf8(Version);
+  }
+  void Disconnect() override {}
+
+  std::string connected;
+
+ private:
+  static TkvxServerData& Data() {
+    static TkvxServerData data{};
+    return data;
+  }
+  std::string class_;
+};
+
+TEST(HostDetectionTest, VersionedHostsConnectTheirEventComponentWithTheMajorVersion) {
+  struct Host {
+    TkvxOfficeHostApp kind;
+    std::string_view eventClass;
+  };
+  struct VersionText {
+    std::u16string text;
+    std::string major;
+  };
+  const Host hosts[] = {
+      {ohaWord, "TkvxWordAppEvents"}, {ohaOutlook, "TkvxOutlookAppEvents"}, {ohaProject, "TkvxProjectAppEvents"}};
+  // Up to the first "." unless the text starts with it.
+  const VersionText versions[] = {{u"11.0", "11"}, {u"9.0.3821", "9"}, {u"12", "12"}, {u".5", ".5"}, {u"", ""}};
+  for (const Host& row : hosts) {
+    for (const VersionText& version : versions) {
+      SCOPED_TRACE(std::string(row.eventClass) + " " + version.major);
+      TTestModule module;
+      auto* other = new TStandInEvents(&module, "TkvxSomeOtherEvents");
+      auto* first = new TStandInEvents(&module, row.eventClass);
+      auto* second = new TStandInEvents(&module, row.eventClass);
+      com::ComPtr<FakeHost> host = com::ComPtr<FakeHost>::adopt(new FakeHost({IidOf(row.kind)}));
+      host->version = version.text;
+      module.SetHostApp(com::ComPtr<IDispatch>(host.get()));
+      module.DetectHost();
+      EXPECT_EQ(module.HostKind(), row.kind);
+      EXPECT_EQ(module.ConnectedEvents(), first);
+      EXPECT_EQ(first->connected, "version " + version.major);
+      EXPECT_EQ(second->connected, "");
+      EXPECT_EQ(other->connected, "");
+    }
+  }
 }
 
 TEST(HostDetectionTest, TheFirstInterfaceInTableOrderDecides) {
@@ -97,6 +114,22 @@ TEST(HostDetectionTest, MapPointHasNoCommandBarsAndIsNotAsked) {
   module.SetHostApp(com::ComPtr<IDispatch>(host.get()));
   module.DetectHost();
   EXPECT_FALSE(module.GetCommandBars());
+  EXPECT_EQ(host->calls, 0);
+
+  // Neither a bar nor a control is built there: framework error 31110,
+  // raised by the bar and reported by the control.
+  ErrorLog errors(module);
+  auto* bar = new TkvxCommandBar(&module);
+  bar->SetSupportedApps(TkvxHostAppSet{ohaMapPoint});
+  try {
+    bar->BuildCommandBar();
+    ADD_FAILURE() << "built";
+  } catch (const com::ComError& error) {
+    EXPECT_EQ(error.code(), 31110);
+    EXPECT_EQ(error.description(), u"Can not add a control to MS MapPoint.");
+  }
+  BuildControl(bar->Controls().AddControl(kvxKindButton), nullptr);
+  EXPECT_EQ(errors.messages, std::vector<std::string>{"Can not add a control to MS MapPoint."});
   EXPECT_EQ(host->calls, 0);
 }
 

@@ -95,6 +95,10 @@ std::shared_ptr<ExcelSession> ExcelSession::Of(const AppModel& app) {
   return std::dynamic_pointer_cast<ExcelSession>(app.listener());
 }
 
+void ExcelSession::open_main_window() {
+  if (!main_window_) main_window_ = std::make_unique<ui::TopLevelWindow>(u"XLMAIN", u"Excel");
+}
+
 void ExcelSession::OnEvent(AppEvent& event) {
   EventCall call(static_cast<DISPID>(event.id), AppEventName(event.id));
   std::optional<size_t> cancel;

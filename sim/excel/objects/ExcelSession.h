@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "platform/com/ComPtr.h"
+#include "platform/ui/TopLevelWindow.h"
 #include "sim/core/EventSource.h"
 #include "sim/excel/model/AppModel.h"
 
@@ -43,6 +44,13 @@ class ExcelSession : public AppEventListener {
   void set_office(std::shared_ptr<office::OfficeHost> office) { office_ = std::move(office); }
   const std::shared_ptr<office::OfficeHost>& office() const { return office_; }
 
+  // Excel's main window, of class "XLMAIN", made on the thread that started
+  // the run (add-ins look for it among that thread's windows); null once
+  // closed. A test closes it to play an Excel whose window cannot be found.
+  void open_main_window();
+  void close_main_window() { main_window_.reset(); }
+  HWND main_window() const { return main_window_ ? main_window_->handle() : nullptr; }
+
   void OnEvent(AppEvent& event) override;
 
  private:
@@ -50,6 +58,7 @@ class ExcelSession : public AppEventListener {
   ObjectMaker command_bars_;
   ObjectMaker com_addins_;
   std::shared_ptr<office::OfficeHost> office_;
+  std::unique_ptr<ui::TopLevelWindow> main_window_;
 };
 
 // The name of an application event as Excel declares it ("SheetActivate").

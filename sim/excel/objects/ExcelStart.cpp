@@ -53,6 +53,7 @@ ExcelRun StartExcel() {
   ExcelRun run;
   run.model = AppModel::Create();
   run.session = ExcelSession::Attach(run.model);
+  run.session->open_main_window();
   run.application = NewApplicationObject(run.model);
   for (const auto& hook : StartHooks()) hook(run);
   return run;

@@ -48,9 +48,12 @@ void Control::MoveTo(const std::shared_ptr<Bar>& bar, int32_t before) {
     if (b == subBar_) ThrowInvalidArgument("A popup cannot be moved onto its own menu.");
   }
   // Validate the place before taking the control off its bar, so that a
-  // refused move loses nothing.
-  const int32_t count = target->Count() - (target == from ? 1 : 0);
-  if (before < 0 || before > count + 1) ThrowInvalidArgument("Invalid procedure call or argument");
+  // refused move loses nothing. As in Office, Before names a place as the
+  // bar stands before the move (Count + 1: the end), so on its own bar a
+  // control moved down lands one place before the control it was put
+  // before.
+  if (before < 0 || before > target->Count() + 1) ThrowInvalidArgument("Invalid procedure call or argument");
+  if (target == from && before > index()) --before;
   from->Detach(*this);
   target->Insert(self, before);
   parent_ = target;

@@ -190,6 +190,24 @@ TEST(CommandBarModel, MoveWithinAndAcrossBars) {
   EXPECT_TRUE(a->live());
 }
 
+TEST(CommandBarModel, BeforeNamesThePlaceAsTheBarStoodBeforeTheMove) {
+  CommandBarSet set;
+  auto bar = set.Add(u"L", kBarFloating, false, false);
+  auto a = Tagged(*bar, u"a");
+  auto b = Tagged(*bar, u"b");
+  Tagged(*bar, u"c");
+  Tagged(*bar, u"d");
+  a->MoveTo(nullptr, 3);  // before c: one place early, as it left its own
+  EXPECT_EQ(Tags(*bar), u"bacd");
+  a->MoveTo(nullptr, 5);  // Count + 1: the end
+  EXPECT_EQ(Tags(*bar), u"bcda");
+  b->MoveTo(nullptr, 1);  // before itself or its neighbour: where it is
+  b->MoveTo(nullptr, 2);
+  EXPECT_EQ(Tags(*bar), u"bcda");
+  EXPECT_THROW(b->MoveTo(nullptr, 6), OfficeError);
+  EXPECT_EQ(Tags(*bar), u"bcda");
+}
+
 TEST(CommandBarModel, APopupCannotMoveIntoItsOwnMenu) {
   CommandBarSet set;
   auto bar = set.Add(u"B", kBarFloating, false, false);

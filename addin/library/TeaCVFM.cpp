@@ -1,0 +1,17 @@
+#include "addin/library/TeaCVFM.h"
+
+#include "platform/com/ComObject.h"
+
+namespace corvane::addin {
+
+void* TeaCVFM::QueryOther(REFIID Iid) {
+  if (IsEqualIID(Iid, com::iid_of<IeaCVFM>())) return static_cast<IDispatch*>(this);
+  return TkvxAddin::QueryOther(Iid);
+}
+
+com::ComPtr<IUnknown> CreateTeaCVFM(framework::TkvxFactory& Factory) {
+  auto connection = com::Make<TeaCVFM>(Factory);
+  return com::ComPtr<IUnknown>(connection->identity());
+}
+
+}  // namespace corvane::addin

@@ -1,0 +1,194 @@
+// Host failures injected into the simulated Office while the add-in builds,
+// restarts and is removed: each is reported through HandleError or
+// swallowed where the framework says, the sequence goes on to its end, a
+// later start puts everything right without a duplicate, and once the
+// module is freed it holds no reference to any Office object.
+#include <filesystem>
+#include <optional>
+
+#include "framework/commandbars/TkvxCommandBarPopup.h"
+#include "framework/commandbars/TkvxCustomCommandBarComboBox.h"
+#include "tests/framework/BindingFixture.h"
+
+namespace corvane::framework::testing {
+namespace {
+
+using sim::Instrumentation;
+
+constexpr const char16_t* kOfficeTypes[] = {
+    u"CommandBars",        u"CommandBar",      u"CommandBarControls", u"CommandBarButton",
+    u"CommandBarComboBox", u"CommandBarPopup", u"CommandBarControl",
+};
+
+class HostFailureTest : public BindingTest {
+ protected:
+  HostFailureTest() {
+    // A box and a popup with a button of its own besides the buttons.
+    addItems = [](TkvxCommandBar& bar, const Design& design) {
+      auto& box = static_cast<TkvxCustomCommandBarComboBox&>(bar.Controls().AddControl(kvxKindComboBox));
+      box.SetOfficeTag(TagOf(5));
+      box.SetItems({u"one", u"two"});
+      box.SetPropertyChanged(design.buttonRevision);
+      auto& popup = static_cast<TkvxCommandBarPopup&>(bar.Controls().AddControl(kvxKindPopup));
+      popup.SetOfficeTag(TagOf(6));
+      popup.SetPropertyChanged(design.buttonRevision);
+      auto& child = popup.Controls().AddControl(kvxKindButton);
+      child.SetOfficeTag(TagOf(7));
+      child.SetPropertyChanged(design.buttonRevision);
+    };
+  }
+
+  static constexpr size_t kTags[] = {0, 1, 2, 5, 6, 7};
+
+  // Every designed item is in the host exactly once.
+  void ExpectEachItemOnce() const {
+    for (size_t tag : kTags) EXPECT_EQ(Tagged(tag).size(), 1u) << "tag " << tag;
+  }
+
+  // Frees the module with Excel still running: no Office object may still
+  // be referenced (the test itself holds none).
+  void ExpectNothingHeldOnceFreed() {
+    ReleaseModule();
+    for (const char16_t* type : kOfficeTypes) {
+      EXPECT_EQ(Instrumentation::Instance().OutstandingReferences(type), 0)
+          << com::Utf16ToUtf8(type) << ": " << Instrumentation::Instance().LiveReport();
+    }
+  }
+
+  // Fails each host call of a start in turn (prepare sets the scene each
+  // time): the start never throws and always completes, the module lets go
+  // of everything, and the next start has each item once.
+  void Sweep(const std::function<void()>& prepare, const Design& design) {
+    prepare();
+    Start(design);
+    const uint64_t calls = Instrumentation::Instance().HostCalls();
+    ASSERT_GT(calls, 50u);
+    for (uint64_t k = 1; k <= calls; ++k) {
+      SCOPED_TRACE(k);
+      prepare();
+      inject = [k] { Instrumentation::Instance().FailCall(k, E_FAIL, u"injected"); };
+      EXPECT_NO_THROW(Start(design));
+      inject = nullptr;
+      EXPECT_TRUE(startupCompleted);
+      EXPECT_EQ(Instrumentation::Instance().InjectedFailures(), 1u);
+      Instrumentation::Instance().ClearFaults();
+      ExpectNothingHeldOnceFreed();
+      Start({.buttonRevision = 30});
+      ExpectEachItemOnce();
+      if (HasFailure()) return;
+    }
+  }
+
+  // Back to an add-in never started: no saved bars, no records.
+  void Forget() {
+    Stop();
+    std::filesystem::remove(data.dir() / "commandbars.txt");
+    registry::Registry(HKEY_CURRENT_USER).DeleteKey(u"\\" + std::u16string(kKeyPath));
+  }
+};
+
+enum class Start { kFirst, kRestart, kNewRevision, kRemoval };
+
+struct MemberFault {
+  const char16_t* type;
+  const char16_t* member;
+  Start when;
+  bool reported;  // else swallowed
+};
+
+// The failures the framework names: the removal's lookups, the command
+// bar collection and a popup's menu are swallowed; everything else is
+// reported. A failing lookup while building is reported too, and the item
+// left unbound: taken for "not there" it would add a duplicate.
+constexpr MemberFault kMemberFaults[] = {
+    {u"CommandBars", u"FindControl", Start::kRestart, true},
+    {u"CommandBars", u"FindControl", Start::kNewRevision, true},
+    {u"CommandBar", u"FindControl", Start::kRemoval, false},
+    {u"Application", u"CommandBars", Start::kFirst, false},
+    {u"CommandBars", u"Count", Start::kFirst, true},
+    {u"CommandBars", u"Add", Start::kFirst, true},
+    {u"CommandBar", u"Name", Start::kRestart, true},
+    {u"CommandBar", u"Enabled", Start::kFirst, true},
+    {u"CommandBar", u"BuiltIn", Start::kFirst, true},
+    {u"CommandBarControls", u"Add", Start::kFirst, true},
+    {u"CommandBarButton", u"Caption", Start::kNewRevision, true},
+    {u"CommandBarButton", u"Move", Start::kNewRevision, true},
+    {u"CommandBarButton", u"Index", Start::kNewRevision, true},
+    {u"CommandBarComboBox", u"Clear", Start::kNewRevision, true},
+    {u"CommandBarComboBox", u"AddItem", Start::kFirst, true},
+    {u"CommandBarPopup", u"CommandBar", Start::kFirst, false},
+    {u"CommandBarButton", u"Delete", Start::kRemoval, true},
+    {u"CommandBar", u"Delete", Start::kRemoval, true},
+};
+
+TEST_F(HostFailureTest, EachMemberFailureIsReportedOrSwallowedAndTheStartGoesOn) {
+  for (const MemberFault& fault : kMemberFaults) {
+    SCOPED_TRACE(com::Utf16ToUtf8(fault.type) + "." + com::Utf16ToUtf8(fault.member));
+    Forget();
+    if (fault.when != Start::kFirst) Start();
+    // A dragged button makes the new revision move it back.
+    if (fault.when == Start::kNewRevision) {
+      ASSERT_TRUE(sim::office::DragControl(*Tagged(0)[0], HostBar(), 0));
+    }
+    inject = [&fault] { Instrumentation::Instance().FailMember(fault.type, fault.member, E_FAIL, u"injected"); };
+    if (fault.when == Start::kRemoval) {
+      inject();
+      module->Finalize(true);
+    } else {
+      Start(fault.when == Start::kNewRevision ? Design{.buttonRevision = 13} : Design{});
+      EXPECT_TRUE(startupCompleted);
+    }
+    inject = nullptr;
+    EXPECT_GT(Instrumentation::Instance().InjectedFailures(), 0u);
+    EXPECT_EQ(!errors->messages.empty(), fault.reported) << errors->messages.size();
+    for (const std::string& message : errors->messages) EXPECT_EQ(message, "injected");
+    Instrumentation::Instance().ClearFaults();
+    ExpectNothingHeldOnceFreed();
+    // A start without faults (after a fresh revision, for what was recorded
+    // half-done) has everything once.
+    Start({.buttonRevision = 20});
+    ExpectEachItemOnce();
+    EXPECT_TRUE(errors->messages.empty());
+  }
+}
+
+TEST_F(HostFailureTest, FailingAnyOneCallOfAFirstStartNeverThrowsAndLeavesNothingHeld) {
+  Sweep([this] { Forget(); }, {});
+}
+
+TEST_F(HostFailureTest, FailingAnyOneCallOfARestartWithANewRevisionNeverThrowsAndLeavesNothingHeld) {
+  Sweep(
+      [this] {
+        Forget();
+        Start();
+        ASSERT_TRUE(sim::office::DragControl(*Tagged(0)[0], HostBar(), 0));
+      },
+      {.buttonRevision = 13});
+}
+
+TEST_F(HostFailureTest, FailingAnyOneCallOfTheRemovalNeverThrowsAndTheNextStartIsWhole) {
+  const auto removeWithFault = [this](std::optional<uint64_t> k) {
+    Forget();
+    Start();
+    Instrumentation::Instance().Reset();
+    if (k) Instrumentation::Instance().FailCall(*k, E_FAIL, u"injected");
+    EXPECT_NO_THROW(module->Finalize(true));
+  };
+  removeWithFault(std::nullopt);
+  const uint64_t calls = Instrumentation::Instance().HostCalls();
+  ASSERT_GT(calls, 10u);
+  for (uint64_t k = 1; k <= calls; ++k) {
+    SCOPED_TRACE(k);
+    removeWithFault(k);
+    EXPECT_EQ(Instrumentation::Instance().InjectedFailures(), 1u);
+    Instrumentation::Instance().ClearFaults();
+    ExpectNothingHeldOnceFreed();
+    // What the removal left behind is found again, never doubled.
+    Start();
+    ExpectEachItemOnce();
+    if (HasFailure()) return;
+  }
+}
+
+}  // namespace
+}  // namespace corvane::framework::testing

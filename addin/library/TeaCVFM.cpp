@@ -9,6 +9,10 @@ void* TeaCVFM::QueryOther(REFIID Iid) {
   return TkvxAddin::QueryOther(Iid);
 }
 
+bool TeaCVFM::ReportsErrorInfo(REFIID Iid) const {
+  return IsEqualIID(Iid, com::iid_of<IeaCVFM>()) || TkvxAddin::ReportsErrorInfo(Iid);
+}
+
 com::ComPtr<IUnknown> CreateTeaCVFM(framework::TkvxFactory& Factory) {
   auto connection = com::Make<TeaCVFM>(Factory);
   return com::ComPtr<IUnknown>(connection->identity());

@@ -19,6 +19,7 @@ class TeaCVFM final : public framework::TkvxAddin {
 
  protected:
   void* QueryOther(REFIID Iid) override;
+  bool ReportsErrorInfo(REFIID Iid) const override;
 };
 
 // The connection class of the library's factory (TkvxConnectionClass).

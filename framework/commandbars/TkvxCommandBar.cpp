@@ -3,13 +3,25 @@
 #include "framework/commandbars/ControlBuilding.h"
 #include "framework/commandbars/DesignRecords.h"
 #include "framework/commandbars/TkvxCommandBarAdvancedControl.h"
+#include "framework/commandbars/TkvxCommandBarPopup.h"
 #include "framework/hosting/TkvxCOMAddInModule.h"
 #include "platform/com/Dispatch.h"
 #include "platform/com/FrameworkError.h"
+#include "platform/com/ScopeExit.h"
 #include "platform/com/Text.h"
 
 namespace corvane::framework {
 namespace {
+
+// Every item of a collection and of its popups' menus, depth first.
+template <class F>
+void ForEachItem(const TkvxCommandBarControls& controls, const F& visit) {
+  for (size_t i = 0; i < controls.Count(); ++i) {
+    TkvxCommandBarControl& item = controls.Items(i);
+    visit(item);
+    if (const auto* popup = dynamic_cast<const TkvxCommandBarPopup*>(&item)) ForEachItem(popup->Controls(), visit);
+  }
+}
 
 // Checked before the component joins its owner, so a refused bar leaves no
 // trace on it.
@@ -105,7 +117,21 @@ void TkvxCommandBar::FindOrCreateHostBar() {
           .Call(kDispCommandBarsAdd, {com::Variant(commandBarName_), com::Variant(static_cast<int32_t>(position_)),
                                       com::Variant::Omitted(), com::Variant(temporary_)})
           .ToDispatch();
-  if (hostBar_) SetNameLocal(CommandBarName());
+  if (!hostBar_) return;
+  SetNameLocal(CommandBarName());
+  ForgetRecords();
+}
+
+void TkvxCommandBar::ForgetRecords() {
+  DesignRecords bars(module_, DesignRecords::kCommandBars);
+  bars.Erase(commandBarName_);
+  DesignRecords items(module_, DesignRecords::kControls);
+  ForEachItem(controls_, [&items](const TkvxCommandBarControl& item) { items.Erase(item.OfficeTag()); });
+}
+
+void TkvxCommandBar::ReleaseHostObjects() noexcept {
+  ForEachItem(controls_, [](TkvxCommandBarControl& item) { item.AttachHostControl(nullptr); });
+  hostBar_ = nullptr;
 }
 
 void TkvxCommandBar::BuildItems() {
@@ -128,31 +154,26 @@ void TkvxCommandBar::ApplyBarProperties() {
 }
 
 void TkvxCommandBar::RemoveCommandBar() {
-  try {
-    hostBar_ = module_.FindCommandBar(CommandBarName());
-  } catch (...) {
-    module_.HandleError(std::current_exception());
-  }
+  // Failures reach the caller, which decides: unregistration turns them into
+  // its own error, the user's unload into a failing disconnection. A box per
+  // control here would hang a silent installer.
+  const com::ScopeExit unbind([this] { hostBar_ = nullptr; });
+  hostBar_ = module_.FindCommandBar(CommandBarName());
   for (size_t i = controls_.Count(); i-- > 0;) {
     TkvxCommandBarControl& item = controls_.Items(i);
-    try {
-      if (com::ComPtr<IDispatch> control = FindRemovedControl(item, hostBar_)) item.AttachHostControl(control);
-      if (item.HostControl()) item.DeleteHostControl(false);
-    } catch (...) {
-      module_.HandleError(std::current_exception());
-    }
+    if (com::ComPtr<IDispatch> control = FindRemovedControl(item, hostBar_)) item.AttachHostControl(control);
+    if (item.HostControl()) item.DeleteHostControl(false);
   }
-  try {
-    DeleteEmptyHostBar();
-  } catch (...) {
-    module_.HandleError(std::current_exception());
-  }
-  hostBar_ = nullptr;
+  DeleteEmptyHostBar();
 }
 
 void TkvxCommandBar::DeleteEmptyHostBar() {
-  if (!hostBar_ || IsBuiltIn()) return;
-  com::Dispatch bar(hostBar_);
+  if (hostBar_) DeleteHostBarIfEmpty(hostBar_);
+}
+
+void DeleteHostBarIfEmpty(const com::ComPtr<IDispatch>& Bar) {
+  com::Dispatch bar(Bar);
+  if (bar.Get(kDispCommandBarBuiltIn).ToBool()) return;
   if (com::Dispatch(bar.Get(kDispCommandBarControls).ToDispatch()).Get(kDispControlsCount).ToInt32() != 0) return;
   bar.Call(kDispCommandBarDelete);
 }

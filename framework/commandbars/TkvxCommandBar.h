@@ -83,8 +83,12 @@ class TkvxCommandBar : public TComponent, public HostPropertyPush {
   // "CommandBars" record differs from PropertyChanged, then records it.
   void ApplyBarProperties();
   // Deletes the items' host controls for good, and the host bar when it is
-  // the add-in's own and left empty; the bar ends unbound.
+  // the add-in's own and left empty; the bar ends unbound. The first host
+  // failure ends it and is thrown.
   void RemoveCommandBar();
+  // Lets go of the host bar and of every item's host control and sink,
+  // leaving them in the host as they are.
+  void ReleaseHostObjects() noexcept;
 
  protected:
   IDispatch* BoundHost() const override { return hostBar_.get(); }
@@ -94,6 +98,9 @@ class TkvxCommandBar : public TComponent, public HostPropertyPush {
 
  private:
   void FindOrCreateHostBar();
+  // A bar the host lost (a crash, a reset of its toolbars) took the
+  // items with it: their records must not pass for the user's deletions.
+  void ForgetRecords();
   void BuildItems();
   void DeleteEmptyHostBar();
 
@@ -113,5 +120,9 @@ class TkvxCommandBar : public TComponent, public HostPropertyPush {
   int32_t propertyChanged_ = 0;
   com::ComPtr<IDispatch> hostBar_;
 };
+
+// Deletes a host bar unless it is built in or still holds controls (the
+// user's own among them).
+void DeleteHostBarIfEmpty(const com::ComPtr<IDispatch>& Bar);
 
 }  // namespace corvane::framework

@@ -7,6 +7,7 @@
 #include "framework/design/NewGuidText.h"
 #include "framework/hosting/TkvxCOMAddInModule.h"
 #include "platform/com/Dispatch.h"
+#include "platform/com/ScopeExit.h"
 
 namespace corvane::framework {
 namespace {
@@ -66,11 +67,7 @@ com::ComPtr<IDispatch> TkvxCommandBarControl::ParentHostBar() const {
 
 void TkvxCommandBarControl::RaiseItemEvent(const TNotifyEvent& Event) {
   if (busy_) return;
-  busy_ = true;
-  struct ClearBusy {
-    bool& flag;
-    ~ClearBusy() { flag = false; }
-  } clear{busy_};
+  com::FlagScope busy(busy_);
   if (!Event) return;
   try {
     Event(this);
@@ -165,14 +162,15 @@ void TkvxCommandBarControl::Assign(const TkvxCommandBarControl& Source) {
 }
 
 void TkvxCommandBarControl::DeleteHostControl(bool Temporary) {
-  if (hostControl_) {
-    try {
-      com::Dispatch::InvokeId(hostControl_.get(), kDispControlDelete, DISPATCH_METHOD, {com::Variant(Temporary)});
-    } catch (...) {
-      ReportHostError(std::current_exception());
-    }
-  }
-  AttachHostControl(nullptr);
+  // Unbound however the host answers; its failure is the caller's to judge
+  // (a removal must not report success it did not have).
+  const com::ScopeExit unbind([this] { AttachHostControl(nullptr); });
+  if (!hostControl_) return;
+  com::Dispatch::InvokeId(hostControl_.get(), kDispControlDelete, DISPATCH_METHOD, {com::Variant(Temporary)});
+  // Gone for good, so no longer recorded: should a later step of a removal
+  // fail, the next start builds it again instead of taking it for one the
+  // user deleted.
+  if (!Temporary) DesignRecords(Module(), DesignRecords::kControls).Erase(officeTag_);
 }
 
 }  // namespace corvane::framework

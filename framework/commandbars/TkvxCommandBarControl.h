@@ -134,8 +134,9 @@ class TkvxCommandBarControl : public TObject, public HostPropertyPush {
   // the revision and the Outlook settings; each kind adds its own. Source
   // is read as its getters give it; handlers are not copied.
   virtual void Assign(const TkvxCommandBarControl& Source);
-  // Deletes the bound host control (a host failure goes to HandleError) and
-  // unbinds the item in every case.
+  // Deletes the bound host control and unbinds the item in every case; a
+  // host failure is thrown after the unbinding. Deleted for good, its
+  // revision record goes too.
   virtual void DeleteHostControl(bool Temporary);
 
  protected:

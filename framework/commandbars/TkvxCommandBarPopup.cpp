@@ -3,6 +3,7 @@
 #include "framework/commandbars/TkvxCommandBar.h"
 #include "framework/hosting/TkvxCOMAddInModule.h"
 #include "platform/com/Dispatch.h"
+#include "platform/com/ScopeExit.h"
 
 namespace corvane::framework {
 
@@ -34,6 +35,8 @@ void TkvxCommandBarPopup::Assign(const TkvxCommandBarControl& Source) {
 
 void TkvxCommandBarPopup::DeleteHostControl(bool Temporary) {
   TkvxCOMAddInModule& module = Module();
+  // A child's failure still leaves the popup unbound.
+  const com::ScopeExit unbind([this] { AttachHostControl(nullptr); });
   for (size_t i = controls_.Count(); i-- > 0;) {
     TkvxCommandBarControl& child = controls_.Items(i);
     com::ComPtr<IDispatch> control = module.FindControlByTag(OwnerBar().HostBar(), std::nullopt, child.OfficeTag());

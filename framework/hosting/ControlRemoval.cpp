@@ -120,12 +120,7 @@ void DeleteControlsWithTag(const com::ComPtr<IDispatch>& commandBars, const std:
 }
 
 void DeleteEmptyBar(TkvxCOMAddInModule& module, const std::u16string& name) {
-  const com::ComPtr<IDispatch> found = module.FindCommandBar(name);
-  if (!found) return;
-  com::Dispatch bar(found);
-  if (bar.Get(kDispCommandBarBuiltIn).ToBool()) return;
-  if (com::Dispatch(bar.Get(kDispCommandBarControls).ToDispatch()).Get(kDispControlsCount).ToInt32() != 0) return;
-  bar.Call(kDispCommandBarDelete);
+  if (const com::ComPtr<IDispatch> found = module.FindCommandBar(name)) DeleteHostBarIfEmpty(found);
 }
 
 }  // namespace

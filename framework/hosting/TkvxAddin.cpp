@@ -66,6 +66,10 @@ void* TkvxAddin::QueryOther(REFIID Iid) {
   return IsEqualIID(Iid, IID_IDispatch) ? static_cast<IDispatch*>(this) : nullptr;
 }
 
+bool TkvxAddin::ReportsErrorInfo(REFIID Iid) const { return IsEqualIID(Iid, com::iid_of<IDTExtensibility2>()); }
+
+STDMETHODIMP TkvxAddin::InterfaceSupportsErrorInfo(REFIID Iid) { return ReportsErrorInfo(Iid) ? S_OK : S_FALSE; }
+
 const com::ComPtr<ITypeInfo>& TkvxAddin::TypeInfo() {
   if (!typeInfo_) typeInfo_ = DefaultInterfaceInfo(factory_);
   return typeInfo_;
@@ -122,18 +126,29 @@ STDMETHODIMP TkvxAddin::OnConnection(IDispatch* Application, ext_ConnectMode Con
         // A second connection would drop the first one's module without its
         // finalization.
         if (module_) throw com::ComError(E_UNEXPECTED, u"The add-in is already connected.");
-        module_ = factory_.CreateModule();
-        module_->SetHostApp(com::ComPtr<IDispatch>(Application));
-        module_->SetConnection(this);
-        module_->SetFactory(&factory_);
-        if (ConnectMode != ext_cm_Startup) StartupWork();
-        if (!AddInInst) return;
-        module_->SetAddInEntry(AddInInst);
-        if (const auto& entry = module_->AddInEntry()) {
-          com::Dispatch(entry).Put(kDispCOMAddInObject, com::Variant(static_cast<IDispatch*>(this)));
+        try {
+          Connect(Application, ConnectMode, AddInInst);
+        } catch (...) {
+          // Office counts the add-in unloaded and never disconnects it: a
+          // toolbar built by now must not stay enabled, reaching nothing.
+          if (module_) module_->Abandon();
+          throw;
         }
       },
       kSource);
+}
+
+void TkvxAddin::Connect(IDispatch* Application, ext_ConnectMode ConnectMode, IDispatch* AddInInst) {
+  module_ = factory_.CreateModule();
+  module_->SetHostApp(com::ComPtr<IDispatch>(Application));
+  module_->SetConnection(this);
+  module_->SetFactory(&factory_);
+  if (ConnectMode != ext_cm_Startup) StartupWork();
+  if (!AddInInst) return;
+  module_->SetAddInEntry(AddInInst);
+  if (const auto& entry = module_->AddInEntry()) {
+    com::Dispatch(entry).Put(kDispCOMAddInObject, com::Variant(static_cast<IDispatch*>(this)));
+  }
 }
 
 STDMETHODIMP TkvxAddin::OnDisconnection(ext_DisconnectMode RemoveMode, SAFEARRAY**) {

@@ -23,7 +23,7 @@ namespace corvane::framework {
 class TkvxCOMAddInModule;
 class TkvxFactory;
 
-class TkvxAddin : public com::ComObject<IDTExtensibility2> {
+class TkvxAddin : public com::ComObject<IDTExtensibility2, ISupportErrorInfo> {
  public:
   explicit TkvxAddin(TkvxFactory& Factory);
   ~TkvxAddin() override;
@@ -43,6 +43,10 @@ class TkvxAddin : public com::ComObject<IDTExtensibility2> {
   STDMETHODIMP OnStartupComplete(SAFEARRAY** custom) override;
   STDMETHODIMP OnBeginShutdown(SAFEARRAY** custom) override;
 
+  // ISupportErrorInfo: S_OK for the interfaces whose failures leave the
+  // thread's error info set.
+  STDMETHODIMP InterfaceSupportsErrorInfo(REFIID Iid) override;
+
   TkvxFactory& Factory() const { return factory_; }
   // Null before OnConnection and after OnDisconnection.
   TkvxCOMAddInModule* Module() const { return module_.get(); }
@@ -53,8 +57,13 @@ class TkvxAddin : public com::ComObject<IDTExtensibility2> {
 
  protected:
   void* QueryOther(REFIID Iid) override;
+  // The connection interface; a derived class adds its default interface.
+  virtual bool ReportsErrorInfo(REFIID Iid) const;
 
  private:
+  // The connection's steps after the module exists; a failure lets the
+  // module go of the host before it reaches Office.
+  void Connect(IDispatch* Application, ext_ConnectMode ConnectMode, IDispatch* AddInInst);
   // The module, or E_UNEXPECTED for a call outside a connection.
   TkvxCOMAddInModule& ConnectedModule() const;
   // Start-up work; at most once per connection.

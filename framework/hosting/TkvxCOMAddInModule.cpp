@@ -19,6 +19,7 @@
 #include "platform/com/ComError.h"
 #include "platform/com/Dispatch.h"
 #include "platform/com/FrameworkError.h"
+#include "platform/com/ScopeExit.h"
 #include "platform/com/Text.h"
 #include "platform/com/Variant.h"
 #include "platform/registry/Registry.h"
@@ -47,18 +48,6 @@ std::u16string MessageOf(const std::exception& error) {
   }
   return com::Utf8ToUtf16(error.what());
 }
-
-// Clears a flag on every way out of a scope.
-class FlagScope {
- public:
-  explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-  ~FlagScope() { flag_ = false; }
-  FlagScope(const FlagScope&) = delete;
-  FlagScope& operator=(const FlagScope&) = delete;
-
- private:
-  bool& flag_;
-};
 
 // FindControl's optional arguments, in its order: Type, Id, Tag, Visible,
 // Recursive (the collection's FindControl has no Recursive).
@@ -127,7 +116,7 @@ void TkvxCOMAddInModule::SetSupportedApps(TkvxHostAppSet v) {
 void TkvxCOMAddInModule::HandleError(const std::exception& E) noexcept {
   bool handled = false;
   if (OnError && !inOnError_) {
-    FlagScope inside(inOnError_);
+    com::FlagScope inside(inOnError_);
     try {
       OnError(this, E, handled);
     } catch (const std::exception& inner) {
@@ -384,6 +373,21 @@ void TkvxCOMAddInModule::Finalize(bool UserRemoved) {
     DeleteDesignRecords();
   }
   RaiseEvent(OnAddInFinalize);
+  registry_->CloseKey();
+}
+
+void TkvxCOMAddInModule::Abandon() noexcept {
+  if (startedUp_) RaiseEvent(OnAddInFinalize);
+  shortcutHook_.reset();
+  for (TkvxCommandBar* bar : commandBarList_) bar->ReleaseHostObjects();
+  try {
+    ReleaseHost();
+  } catch (...) {
+    // Let go regardless: the references below go in any case.
+  }
+  commandBars_ = nullptr;
+  comAddIn_ = nullptr;
+  hostApp_ = nullptr;
   registry_->CloseKey();
 }
 

@@ -200,6 +200,11 @@ class TkvxCOMAddInModule : public TComponent {
   // Disconnection: the shutdown steps and the erased design records when
   // the user removed the add-in, then OnAddInFinalize and the key closed.
   void Finalize(bool UserRemoved);
+  // A connection that failed: Office never disconnects it, so the add-in's
+  // finalize handler runs now when the start-up work had begun (its buttons
+  // left as at any disconnection), and every host object, sink and hook is
+  // let go. The bar and its records stay for the next connection.
+  void Abandon() noexcept;
 
   // Bars and sinks (neither list owns its entries).
   const std::vector<TkvxCommandBar*>& CommandBarList() const { return commandBarList_; }

@@ -52,6 +52,18 @@ HRESULT TkvxComServer::GetClassObject(REFCLSID ClassId, REFIID Iid, void** Objec
   return CLASS_E_CLASSNOTAVAILABLE;
 }
 
+void TkvxComServer::Lock(bool Locked) {
+  if (Locked) {
+    ++locks_;
+    ++objects_;
+    return;
+  }
+  long held = locks_.load();
+  while (held > 0 && !locks_.compare_exchange_weak(held, held - 1)) {
+  }
+  if (held > 0) --objects_;
+}
+
 HRESULT TkvxComServer::CanUnloadNow() const { return objects_ == 0 && factoryReferences_ == 0 ? S_OK : S_FALSE; }
 
 HRESULT TkvxComServer::RegisterServer() noexcept {

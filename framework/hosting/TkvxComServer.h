@@ -40,6 +40,9 @@ class TkvxComServer {
   // Live objects: every COM object of the server, and LockServer(TRUE) not
   // yet undone. Factory references: AddRef/Release on a factory.
   void CountObject(bool Alive) { Alive ? ++objects_ : --objects_; }
+  // LockServer: an unlock without a lock to undo is ignored, so that a
+  // client's stray FALSE cannot keep the library loaded for good.
+  void Lock(bool Locked);
   void CountFactoryReference(bool Added) { Added ? ++factoryReferences_ : --factoryReferences_; }
   long ObjectCount() const { return objects_; }
   long FactoryReferenceCount() const { return factoryReferences_; }
@@ -57,6 +60,8 @@ class TkvxComServer {
   std::vector<std::unique_ptr<TkvxFactory>> factories_;
   std::atomic<long> objects_{0};
   std::atomic<long> factoryReferences_{0};
+  // The part of objects_ that LockServer(TRUE) added.
+  std::atomic<long> locks_{0};
 };
 
 }  // namespace corvane::framework

@@ -78,7 +78,7 @@ STDMETHODIMP TkvxFactory::CreateInstance(IUnknown* Outer, REFIID Iid, void** Obj
 }
 
 STDMETHODIMP TkvxFactory::LockServer(BOOL Lock) {
-  server_.CountObject(Lock != FALSE);
+  server_.Lock(Lock != FALSE);
   return S_OK;
 }
 

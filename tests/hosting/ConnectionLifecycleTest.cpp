@@ -3,6 +3,8 @@
 // dialog, shut down with Excel and found again at the next start.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
 #include <future>
 #include <thread>
 #include <type_traits>
@@ -16,11 +18,13 @@
 #include "platform/registry/Registry.h"
 #include "platform/ui/DialogOwner.h"
 #include "platform/ui/TopLevelWindow.h"
+#include "sim/core/Instrumentation.h"
 #include "sim/excel/model/AppModel.h"
 #include "sim/office/OfficeHost.h"
 #include "sim/office/OfficeStart.h"
 #include "sim/office/model/Bar.h"
 #include "sim/office/model/CommandBarSet.h"
+#include "sim/office/model/Control.h"
 #include "tests/hosting/ConnectionFixture.h"
 
 namespace corvane::hosting::testing {
@@ -233,25 +237,120 @@ TEST_F(ConnectionTest, TheAddInsActivationHandlersKeepWorkingBehindTheConnection
 // by the user, or by the add-in's unregistration in a running Excel): at
 // Excel's shutdown the finalize handler's button changes are only stored,
 // with no error box per button.
-TEST_F(ConnectionTest, AToolbarDeletedMeanwhileLeavesNoErrorsAtShutdownAndComesBack) {
+// Excel lost the toolbar (the user reset the toolbars, or a crash kept it
+// from being saved) while the add-in's records stayed: the buttons cannot
+// have been deleted by the user from a bar that was not there, so the bar
+// comes back whole, visible, with its captions, and is recorded again.
+TEST_F(ConnectionTest, AToolbarExcelLostComesBackWithAllItsButtons) {
+  const std::function<void(sim::excel::ExcelRun&)> losses[] = {
+      [](sim::excel::ExcelRun& run) {
+        const auto bars = sim::office::OfficeOf(run)->bars();
+        bars->Delete(*bars->Find(kToolbar));
+        EXPECT_TRUE(run.model->Quit());
+      },
+      [this](sim::excel::ExcelRun& run) {
+        EXPECT_TRUE(run.model->Quit());
+        // Nothing of this run reached the saved toolbars.
+        std::filesystem::remove(data.bars());
+      },
+  };
   WriteAddInKey();
   StoreStartMode(u"NORMAL");
-  {
-    auto run = StartExcel();
-    const auto bars = sim::office::OfficeOf(run)->bars();
-    ASSERT_TRUE(bars->Find(kToolbar));
-    bars->Delete(*bars->Find(kToolbar));
-    EXPECT_TRUE(run.model->Quit());
+  for (const auto& lose : losses) {
+    {
+      auto run = StartExcel();
+      ASSERT_EQ(ToolbarButtons(run), 23);
+      lose(run);
+    }
+    ASSERT_TRUE(RecordsExist());
+    auto again = StartExcel();
+    EXPECT_EQ(ToolbarButtons(again), 23);
+    const auto bar = sim::office::OfficeOf(again)->bars()->Find(kToolbar);
+    ASSERT_TRUE(bar);
+    EXPECT_TRUE(bar->props().visible);
+    for (const auto& control : bar->Controls()) EXPECT_FALSE(control->props().caption.empty());
+    EXPECT_TRUE(again.model->Quit());
+    // Recorded again: the start after this one finds them as a restart does.
+    auto third = StartExcel();
+    EXPECT_EQ(ToolbarButtons(third), 23);
+    EXPECT_TRUE(third.model->Quit());
   }
   EXPECT_TRUE(presenter.Failures().empty())
       << presenter.Failures().size()
       << " boxes, the first: " << (presenter.Failures().empty() ? "" : presenter.Failures()[0]);
-  // The bar comes back; the buttons it had stay deleted, as the user's
-  // deletions of recorded buttons do, until the design's revision changes.
+}
+
+// A user-deleted button on a bar that was found stays deleted.
+TEST_F(ConnectionTest, AButtonTheUserDeletedFromAFoundBarStaysDeleted) {
+  WriteAddInKey();
+  StoreStartMode(u"NORMAL");
+  {
+    auto run = StartExcel();
+    const auto bar = sim::office::OfficeOf(run)->bars()->Find(kToolbar);
+    ASSERT_TRUE(bar);
+    bar->Detach(*bar->At(3));
+    EXPECT_TRUE(run.model->Quit());
+  }
   auto again = StartExcel();
-  EXPECT_TRUE(HasToolbar(again));
+  EXPECT_EQ(ToolbarButtons(again), 22);
   EXPECT_TRUE(again.model->Quit());
+}
+
+// Office marks an add-in whose connection failed as unloaded and never
+// disconnects it: a toolbar its start-up built must not stay enabled,
+// reaching nothing; the bar and its records stay for the next connection.
+TEST_F(ConnectionTest, AFailedConnectionLeavesTheToolbarDisabledAndLetsGoOfExcel) {
+  WriteAddInKey(2);
+  StoreStartMode(u"NORMAL");
+  auto run = StartExcel();
+  ASSERT_FALSE(HasToolbar(run));
+  sim::Instrumentation::Instance().FailMember(u"COMAddIn", u"Object", E_FAIL, u"refused");
+  const auto office = sim::office::OfficeOf(run);
+  EXPECT_FALSE(office->addIns().ConnectByUser(Entry(run), run.application.get()));
+  sim::Instrumentation::Instance().ClearFaults();
+
+  EXPECT_FALSE(Entry(run)->connected);
+  ASSERT_EQ(ToolbarButtons(run), 23);
+  for (const auto& control : office->bars()->Find(kToolbar)->Controls()) {
+    EXPECT_FALSE(control->props().enabled) << com::Utf16ToUtf8(control->props().caption);
+  }
+  EXPECT_TRUE(RecordsExist());
+  // The connection object and its module are gone, and with them every
+  // reference the add-in held on Excel's and Office's objects.
+  EXPECT_EQ(server.ObjectCount(), 0);
+  EXPECT_EQ(Journal(), (Lines{"initialize toolbar=no records=no", "startup-complete toolbar=yes records=yes",
+                              "finalize toolbar=yes records=yes", "destroyed"}));
+
+  // The next connection finds the bar and its buttons again.
+  EXPECT_TRUE(office->addIns().ConnectByUser(Entry(run), run.application.get()));
+  EXPECT_EQ(ToolbarButtons(run), 23);
+  size_t toolbars = 0;
+  for (const auto& bar : office->bars()->Bars()) toolbars += bar->props().name == kToolbar;
+  EXPECT_EQ(toolbars, 1u);
+  EXPECT_TRUE(run.model->Quit());
   EXPECT_TRUE(presenter.Failures().empty());
+}
+
+// A failing removal while the user unloads: no box, the failing result,
+// the remaining steps skipped, the module freed all the same.
+TEST_F(ConnectionTest, AFailingRemovalAtTheUsersUnloadIsTheResultNotABox) {
+  WriteAddInKey();
+  StoreStartMode(u"NORMAL");
+  auto run = StartExcel();
+  ASSERT_EQ(ToolbarButtons(run), 23);
+  Journal().clear();
+  sim::Instrumentation::Instance().FailMember(u"CommandBarButton", u"Delete", E_FAIL, u"refused");
+  com::ComPtr<IDTExtensibility2> connection = Entry(run)->instance;
+  ASSERT_TRUE(connection);
+  EXPECT_EQ(connection->OnDisconnection(ext_dm_UserClosed, nullptr), E_FAIL);
+  sim::Instrumentation::Instance().ClearFaults();
+
+  EXPECT_TRUE(presenter.Boxes().empty());
+  EXPECT_EQ(Journal(), (Lines{"begin-shutdown toolbar=yes records=yes", "destroyed"}));
+  EXPECT_TRUE(RecordsExist());
+  EXPECT_EQ(connection->OnDisconnection(ext_dm_UserClosed, nullptr), E_UNEXPECTED) << "the module is gone";
+  connection = nullptr;
+  EXPECT_TRUE(run.model->Quit());
 }
 
 // With HandleShortcuts on, the hook is the start-up's last step: the start

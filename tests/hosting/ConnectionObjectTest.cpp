@@ -151,6 +151,30 @@ TEST_F(ConnectionTest, CallsOutsideAConnectionFailWithUnexpectedAndSayWhy) {
   EXPECT_TRUE(run.model->Quit());
 }
 
+// Clients ask before they read the thread's error info after a failure.
+TEST_F(ConnectionTest, TheObjectSaysWhichInterfacesLeaveErrorInfo) {
+  auto connection = NewConnection();
+  com::ComPtr<ISupportErrorInfo> support;
+  ASSERT_EQ(connection->QueryInterface(IID_ISupportErrorInfo, support.put_void()), S_OK);
+  com::ComPtr<IUnknown> viaSupport, viaConnection;
+  ASSERT_EQ(support->QueryInterface(IID_IUnknown, viaSupport.put_void()), S_OK);
+  ASSERT_EQ(connection->QueryInterface(IID_IUnknown, viaConnection.put_void()), S_OK);
+  EXPECT_EQ(viaSupport.get(), viaConnection.get()) << "one identity";
+  const struct {
+    const IID& iid;
+    HRESULT answer;
+  } rows[] = {{com::iid_of<IDTExtensibility2>(), S_OK},
+              {com::iid_of<IeaCVFM>(), S_OK},
+              {IID_IDispatch, S_FALSE},
+              {IID_IUnknown, S_FALSE},
+              {IID_IClassFactory, S_FALSE}};
+  for (const auto& row : rows) EXPECT_EQ(support->InterfaceSupportsErrorInfo(row.iid), row.answer);
+
+  // What it promises holds: a failing call leaves its text behind.
+  EXPECT_EQ(connection->OnStartupComplete(nullptr), E_UNEXPECTED);
+  EXPECT_EQ(ErrorText(), u"The add-in is not connected.");
+}
+
 TEST_F(ConnectionTest, AFailingModuleCreationIsTheConnectionsFailingResult) {
   struct Row {
     const char* what;

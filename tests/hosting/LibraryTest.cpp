@@ -82,6 +82,27 @@ TEST_F(CountersTest, TheServerCannotUnloadWhileAFactoryReferenceOrAnObjectIsHeld
   EXPECT_EQ(server->CanUnloadNow(), S_OK);
 }
 
+// A client's stray unlock must not count the server below zero, after which
+// it could never unload.
+TEST_F(CountersTest, AnUnlockWithoutALockIsIgnored) {
+  com::ComPtr<IClassFactory> classFactory;
+  ASSERT_EQ(server->GetClassObject(addin::kEaCVFMClassId, IID_IClassFactory, classFactory.put_void()), S_OK);
+  const struct {
+    BOOL lock;
+    long objects;
+  } steps[] = {{FALSE, 0}, {FALSE, 0}, {TRUE, 1}, {TRUE, 2}, {FALSE, 1}, {FALSE, 0}, {FALSE, 0}, {TRUE, 1}};
+  for (const auto& step : steps) {
+    EXPECT_EQ(classFactory->LockServer(step.lock), S_OK);
+    EXPECT_EQ(server->ObjectCount(), step.objects);
+  }
+  classFactory = nullptr;
+  EXPECT_EQ(server->CanUnloadNow(), S_FALSE) << "one lock is still held";
+  ASSERT_EQ(server->GetClassObject(addin::kEaCVFMClassId, IID_IClassFactory, classFactory.put_void()), S_OK);
+  EXPECT_EQ(classFactory->LockServer(FALSE), S_OK);
+  classFactory = nullptr;
+  EXPECT_EQ(server->CanUnloadNow(), S_OK);
+}
+
 TEST_F(CountersTest, ClassObjectResultsForOtherClassesAndInterfaces) {
   void* object = reinterpret_cast<void*>(1);
   EXPECT_EQ(server->GetClassObject(sim::kExcelApplicationClsid, IID_IClassFactory, &object), CLASS_E_CLASSNOTAVAILABLE);

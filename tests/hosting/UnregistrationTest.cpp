@@ -11,6 +11,7 @@
 #include "platform/com/FrameworkError.h"
 #include "sim/excel/objects/ExcelStart.h"
 #include "tests/hosting/ServerFixture.h"
+#include "tests/support/Sweeps.h"
 
 namespace corvane::framework::testing {
 namespace {
@@ -93,6 +94,9 @@ TEST_F(UnregistrationTest, AFailingPassKeepsTheSwitchedOffKeyAndTheClassEntries)
   EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, kClassKey));
   EXPECT_TRUE(ExcelRunning()) << "an Excel the pass did not start is not told to quit";
 
+  // The controls the pass deleted are no longer recorded; the bar lookup
+  // still fails, in the framework's own words.
+  sim::Instrumentation::Instance().FailMember(u"CommandBars", u"Count", E_FAIL, u"refused");
   try {
     UnregisterControls(*factory);
     ADD_FAILURE() << "no error";
@@ -121,6 +125,59 @@ TEST_F(UnregistrationTest, ForAllUsersAFailingPassLeavesTheMachineKeySwitchedOff
   EXPECT_EQ(server->UnregisterServer(), S_OK);
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kAddinKey));
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kAddinKey));
+}
+
+// Unregistration runs inside an installer or a silent registration tool:
+// whichever host call fails, no box appears, and the registry ends either
+// fully unregistered or with the add-in key kept switched off.
+TEST_F(UnregistrationTest, EveryFailingHostCallEndsWithoutABoxAndInAStateTheRegistryAllows) {
+  const auto prepare = [this] {
+    registry::Registry user(HKEY_CURRENT_USER);
+    if (user.KeyExists(kAddinKey)) user.DeleteKey(kAddinKey);
+    EXPECT_EQ(server->RegisterServer(), S_OK);
+  };
+  for (const bool running : {true, false}) {
+    SCOPED_TRACE(running ? "Excel running" : "Excel started for it");
+    uint64_t calls = 0;
+    {
+      prepare();
+      RunningExcel run;
+      BuildToolbarIn(run.application);
+      if (!running) com::Dispatch(run.application).Call(kApplicationQuit);
+      sim::Instrumentation::Instance().Reset();
+      ASSERT_EQ(server->UnregisterServer(), S_OK);
+      calls = sim::Instrumentation::Instance().HostCalls();
+    }
+    ASSERT_GT(calls, 23u) << "at least one delete per button";
+    // Every call with Excel running; the short form samples the started
+    // Excel's pass, which differs only in its start and its Quit.
+    const uint64_t stride = running ? 1 : corvane::testing::SweepStride(5);
+    std::vector<uint64_t> faults;
+    for (uint64_t k = 1; k <= calls; k += stride) faults.push_back(k);
+    if (faults.back() != calls) faults.push_back(calls);  // a started Excel's Quit
+    for (const uint64_t k : faults) {
+      SCOPED_TRACE("failing host call " + std::to_string(k));
+      prepare();
+      RunningExcel run;
+      BuildToolbarIn(run.application);
+      if (!running) com::Dispatch(run.application).Call(kApplicationQuit);
+      sim::Instrumentation::Instance().Reset();
+      sim::Instrumentation::Instance().FailCall(k, E_FAIL, u"refused");
+      const HRESULT result = server->UnregisterServer();
+      sim::Instrumentation::Instance().ClearFaults();
+
+      EXPECT_TRUE(presenter.Boxes().empty());
+      if (result == S_OK) {
+        EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kAddinKey));
+        EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kClassKey));
+      } else {
+        EXPECT_EQ(result, E_FAIL);
+        EXPECT_EQ(StringAt(HKEY_CURRENT_USER, kAddinKey, u"KVXStartMode"), u"UNINSTALL");
+        EXPECT_EQ(IntegerAt(HKEY_CURRENT_USER, kAddinKey, u"LoadBehavior"), 0);
+        EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, kClassKey));
+      }
+    }
+  }
 }
 
 // Records straight into a running Excel's bars.

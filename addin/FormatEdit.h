@@ -1,6 +1,6 @@
 // The decimal edits of the number format commands, on the format text as
 // Excel hands it over (UTF-16). The separator is passed in: the commands
-// read the user's one at the time of the click.
+// work on en-US codes and pass a full stop.
 #pragma once
 
 #include <string>

@@ -11,10 +11,14 @@
 #include "addin/excel/ExcelDialogs.h"
 #include "addin/excel/ExcelPivotField.h"
 #include "platform/com/ComError.h"
-#include "platform/ui/Locale.h"
 
 namespace corvane::addin {
 namespace {
+
+// The format codes travel in en-US notation (the wrappers ask with that
+// locale), so the decimal separator of the codes is always a full stop,
+// whatever the user's regional settings.
+constexpr char16_t kCodeDecimalSeparator[] = u".";
 
 // The new format, read once the field's first data cell is the active cell.
 std::u16string FromDialog(const ClickContext& c, const excel::ExcelPivotField&) {
@@ -23,11 +27,11 @@ std::u16string FromDialog(const ClickContext& c, const excel::ExcelPivotField&) 
 }
 
 std::u16string OneDecimalMore(const ClickContext& c, const excel::ExcelPivotField&) {
-  return IncreaseDecimal(ActiveCell(c.app).NumberFormat(), ui::DecimalSeparator());
+  return IncreaseDecimal(ActiveCell(c.app).NumberFormat(), kCodeDecimalSeparator);
 }
 
 std::u16string OneDecimalLess(const ClickContext& c, const excel::ExcelPivotField&) {
-  return DecreaseDecimal(ActiveCell(c.app).NumberFormat(), ui::DecimalSeparator());
+  return DecreaseDecimal(ActiveCell(c.app).NumberFormat(), kCodeDecimalSeparator);
 }
 
 std::u16string AsCurrency(const ClickContext& c, const excel::ExcelPivotField& field) {

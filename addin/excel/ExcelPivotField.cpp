@@ -41,9 +41,11 @@ SubtotalSwitches ReadSwitches(const com::Variant& array) {
 
 std::u16string ExcelPivotField::Name() const { return Get(dispid::kPivotFieldName).ToText(); }
 ExcelRange ExcelPivotField::DataRange() const { return ExcelRange(GetObject(dispid::kPivotFieldDataRange)); }
-std::u16string ExcelPivotField::NumberFormat() const { return Get(dispid::kPivotFieldNumberFormat).ToText(); }
+std::u16string ExcelPivotField::NumberFormat() const {
+  return Get(dispid::kPivotFieldNumberFormat, {}, com::kLocaleEnUs).ToText();
+}
 void ExcelPivotField::SetNumberFormat(std::u16string_view format) const {
-  Put(dispid::kPivotFieldNumberFormat, com::Variant(format));
+  Put(dispid::kPivotFieldNumberFormat, com::Variant(format), com::kLocaleEnUs);
 }
 SubtotalSwitches ExcelPivotField::Subtotals() const { return ReadSwitches(Get(dispid::kPivotFieldSubtotals)); }
 std::u16string ExcelPivotField::SubtotalName() const { return Get(dispid::kPivotFieldSubtotalName).ToText(); }

@@ -22,6 +22,7 @@ class ExcelPivotField : public ExcelObject {
   std::u16string Name() const;
   ExcelRange DataRange() const;
   // Fails unless the field is a data field.
+  // Format codes in en-US notation (asked with com::kLocaleEnUs).
   std::u16string NumberFormat() const;
   void SetNumberFormat(std::u16string_view format) const;
   // All twelve at once (the index omitted). A host answer that is not an

@@ -9,9 +9,11 @@ namespace corvane::addin::excel {
 
 ExcelPivotTable ExcelRange::PivotTable() const { return ExcelPivotTable(GetObject(dispid::kRangePivotTable)); }
 ExcelPivotField ExcelRange::PivotField() const { return ExcelPivotField(GetObject(dispid::kRangePivotField)); }
-std::u16string ExcelRange::NumberFormat() const { return Get(dispid::kRangeNumberFormat).ToText(); }
+std::u16string ExcelRange::NumberFormat() const {
+  return Get(dispid::kRangeNumberFormat, {}, com::kLocaleEnUs).ToText();
+}
 void ExcelRange::SetNumberFormat(std::u16string_view format) const {
-  Put(dispid::kRangeNumberFormat, com::Variant(format));
+  Put(dispid::kRangeNumberFormat, com::Variant(format), com::kLocaleEnUs);
 }
 void ExcelRange::SetStyle(std::u16string_view style) const { Put(dispid::kRangeStyle, com::Variant(style)); }
 void ExcelRange::Select() const { Call(dispid::kRangeSelect); }

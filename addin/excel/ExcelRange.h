@@ -21,6 +21,7 @@ class ExcelRange : public ExcelObject {
   // outside every table.
   ExcelPivotTable PivotTable() const;
   ExcelPivotField PivotField() const;
+  // Format codes in en-US notation (asked with com::kLocaleEnUs).
   std::u16string NumberFormat() const;
   void SetNumberFormat(std::u16string_view format) const;
   void SetStyle(std::u16string_view style) const;

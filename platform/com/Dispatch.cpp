@@ -81,7 +81,7 @@ void AppendReversed(std::vector<VARIANT>& out, ArgList args) {
   for (auto it = items.rbegin(); it != items.rend(); ++it) out.push_back(*it->get());
 }
 
-Variant InvokeArgs(IDispatch* object, DISPID id, WORD flags, std::vector<VARIANT>& args) {
+Variant InvokeArgs(IDispatch* object, DISPID id, WORD flags, std::vector<VARIANT>& args, LCID locale) {
   if (!object) throw ComError(E_POINTER, u"The automation object is missing.");
   DISPID putName = DISPID_PROPERTYPUT;
   const bool put = (flags & kPutFlags) != 0;
@@ -89,8 +89,8 @@ Variant InvokeArgs(IDispatch* object, DISPID id, WORD flags, std::vector<VARIANT
   Variant result;
   CallException exception;
   UINT badArgument = 0;
-  const HRESULT hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, put ? nullptr : result.put(),
-                                    &exception.info, &badArgument);
+  const HRESULT hr =
+      object->Invoke(id, IID_NULL, locale, flags, &params, put ? nullptr : result.put(), &exception.info, &badArgument);
   if (FAILED(hr)) ThrowCallFailure(hr, exception);
   return result;
 }
@@ -99,34 +99,38 @@ Variant InvokeArgs(IDispatch* object, DISPID id, WORD flags, std::vector<VARIANT
 
 Dispatch::Dispatch(ComPtr<IDispatch> object) : object_(std::move(object)) {}
 
-Variant Dispatch::Get(Member member, ArgList args) { return Invoke(member, DISPATCH_PROPERTYGET, args); }
-
-void Dispatch::Put(Member member, const Variant& value, ArgList index) {
-  PutWith(DISPATCH_PROPERTYPUT, member, value, index);
+Variant Dispatch::Get(Member member, ArgList args, LCID locale) {
+  return Invoke(member, DISPATCH_PROPERTYGET, args, locale);
 }
 
-void Dispatch::PutRef(Member member, const Variant& value, ArgList index) {
-  PutWith(DISPATCH_PROPERTYPUTREF, member, value, index);
+void Dispatch::Put(Member member, const Variant& value, ArgList index, LCID locale) {
+  PutWith(DISPATCH_PROPERTYPUT, member, value, index, locale);
 }
 
-Variant Dispatch::Call(Member member, ArgList args) { return Invoke(member, DISPATCH_METHOD, args); }
+void Dispatch::PutRef(Member member, const Variant& value, ArgList index, LCID locale) {
+  PutWith(DISPATCH_PROPERTYPUTREF, member, value, index, locale);
+}
 
-Variant Dispatch::Invoke(Member member, WORD flags, ArgList args) {
+Variant Dispatch::Call(Member member, ArgList args, LCID locale) {
+  return Invoke(member, DISPATCH_METHOD, args, locale);
+}
+
+Variant Dispatch::Invoke(Member member, WORD flags, ArgList args, LCID locale) {
   const DISPID id = Resolve(member);
-  return InvokeId(object_.get(), id, flags, args);
+  return InvokeId(object_.get(), id, flags, args, locale);
 }
 
-Variant Dispatch::InvokeId(IDispatch* object, DISPID id, WORD flags, ArgList args) {
+Variant Dispatch::InvokeId(IDispatch* object, DISPID id, WORD flags, ArgList args, LCID locale) {
   std::vector<VARIANT> reversed;
   AppendReversed(reversed, args);
-  return InvokeArgs(object, id, flags, reversed);
+  return InvokeArgs(object, id, flags, reversed, locale);
 }
 
-void Dispatch::PutWith(WORD flags, Member member, const Variant& value, ArgList index) {
+void Dispatch::PutWith(WORD flags, Member member, const Variant& value, ArgList index, LCID locale) {
   const DISPID id = Resolve(member);
   std::vector<VARIANT> reversed{*value.get()};
   AppendReversed(reversed, index);
-  InvokeArgs(object_.get(), id, flags, reversed);
+  InvokeArgs(object_.get(), id, flags, reversed, locale);
 }
 
 DISPID Dispatch::IdOf(std::u16string_view name) {

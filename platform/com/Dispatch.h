@@ -2,7 +2,9 @@
 // own ids, where known) or by name, resolved once per object type and
 // cached. Arguments are given in their natural order; a failing call throws
 // ComError with the HRESULT and, when the object raised an exception, its
-// code, source and description.
+// code, source and description. Calls pass the user's locale unless told
+// otherwise: the host reads and writes culture-sensitive text (number format
+// codes, for one) in the notation of the locale id it is given.
 #pragma once
 
 #include <concepts>
@@ -19,6 +21,10 @@
 #include "platform/com/com.h"
 
 namespace corvane::com {
+
+// English (United States): the locale whose notation of format codes does not
+// depend on the user's settings.
+inline constexpr LCID kLocaleEnUs = 0x0409;
 
 // A member named by its DISPID or by its name.
 class Member {
@@ -59,24 +65,24 @@ class Dispatch {
 
   const ComPtr<IDispatch>& object() const { return object_; }
 
-  Variant Get(Member member, ArgList args = {});
+  Variant Get(Member member, ArgList args = {}, LCID locale = LOCALE_USER_DEFAULT);
   // Index arguments (if any) come first, the value last, as in the caller's
   // source; the value travels as the DISPID_PROPERTYPUT named argument.
-  void Put(Member member, const Variant& value, ArgList index = {});
+  void Put(Member member, const Variant& value, ArgList index = {}, LCID locale = LOCALE_USER_DEFAULT);
   // For properties that hold an object by reference.
-  void PutRef(Member member, const Variant& value, ArgList index = {});
-  Variant Call(Member member, ArgList args = {});
+  void PutRef(Member member, const Variant& value, ArgList index = {}, LCID locale = LOCALE_USER_DEFAULT);
+  Variant Call(Member member, ArgList args = {}, LCID locale = LOCALE_USER_DEFAULT);
   // Any combination of DISPATCH_* flags; puts name their value argument.
-  Variant Invoke(Member member, WORD flags, ArgList args = {});
+  Variant Invoke(Member member, WORD flags, ArgList args = {}, LCID locale = LOCALE_USER_DEFAULT);
 
   // The DISPID of a name, from the cache when this type was asked before.
   DISPID IdOf(std::u16string_view name);
 
   // One call by DISPID, without a helper object.
-  static Variant InvokeId(IDispatch* object, DISPID id, WORD flags, ArgList args);
+  static Variant InvokeId(IDispatch* object, DISPID id, WORD flags, ArgList args, LCID locale = LOCALE_USER_DEFAULT);
 
  private:
-  void PutWith(WORD flags, Member member, const Variant& value, ArgList index);
+  void PutWith(WORD flags, Member member, const Variant& value, ArgList index, LCID locale);
   DISPID Resolve(const Member& member) { return member.by_name() ? IdOf(member.name()) : member.id(); }
   DISPID LookUp(std::u16string_view name) const;
   const std::optional<GUID>& TypeGuid();

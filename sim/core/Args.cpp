@@ -65,8 +65,8 @@ void Arg::Assign(const com::Variant& value) const {
   }
 }
 
-Args::Args(const DISPPARAMS& params, bool hasValue)
-    : params_(params), hasValue_(hasValue), positional_(params.cArgs - (hasValue ? 1 : 0)) {}
+Args::Args(const DISPPARAMS& params, bool hasValue, LCID locale)
+    : params_(params), hasValue_(hasValue), positional_(params.cArgs - (hasValue ? 1 : 0)), locale_(locale) {}
 
 Arg Args::operator[](UINT index) const {
   if (index >= positional_) return Arg(nullptr, index);

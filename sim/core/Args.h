@@ -9,6 +9,7 @@
 //   args[2].present()        given and not VT_ERROR/DISP_E_PARAMNOTFOUND
 //   args[2].Assign(true)     writes through a by-reference argument
 //   args.value().Text()      the value of a property put
+//   args.locale()            the caller's locale id (Invoke's lcid)
 #pragma once
 
 #include <cstdint>
@@ -61,18 +62,20 @@ class Args {
  public:
   // The caller (the dispatch base) has checked the named arguments: with
   // hasValue, rgvarg[0] is the DISPID_PROPERTYPUT value.
-  Args(const DISPPARAMS& params, bool hasValue);
+  Args(const DISPPARAMS& params, bool hasValue, LCID locale = LOCALE_USER_DEFAULT);
 
   UINT size() const { return positional_; }
   // Beyond size(): a missing argument.
   Arg operator[](UINT index) const;
   // The put value; missing outside a put.
   Arg value() const;
+  LCID locale() const { return locale_; }
 
  private:
   const DISPPARAMS& params_;
   bool hasValue_;
   UINT positional_;
+  LCID locale_;
 };
 
 }  // namespace corvane::sim

@@ -46,7 +46,7 @@ HRESULT Raise(EXCEPINFO* error, HRESULT code, std::u16string_view source, std::u
 HRESULT RunBody(const CallTarget& target, bool put, DISPPARAMS& params, VARIANT* result, EXCEPINFO* error,
                 UINT* argError, const CallBody& body) {
   try {
-    Args args(params, put);
+    Args args(params, put, target.locale);
     com::Variant value = body(args, put);
     if (result && !put) *result = value.detach();
     return S_OK;

@@ -19,6 +19,8 @@ struct CallTarget {
   std::u16string_view member;
   bool canGet;
   bool canPut;
+  // Invoke's locale id, for the handlers of culture-sensitive members.
+  LCID locale = LOCALE_USER_DEFAULT;
 };
 
 // Runs the get or method (put false) or the put (put true).

@@ -10,6 +10,9 @@ namespace {
 
 const std::u16string kVersions[] = {u"9.0", u"10.0", u"11.0"};
 
+// A separator must not read as a digit or as the quoting of literal text.
+bool UsableSeparator(char16_t c) { return c != 0 && c != u'"' && c != u'\\' && (c < u'0' || c > u'9'); }
+
 }  // namespace
 
 std::shared_ptr<AppModel> AppModel::Create() { return std::shared_ptr<AppModel>(new AppModel()); }
@@ -19,6 +22,14 @@ void AppModel::set_version(std::u16string version) {
     throw std::invalid_argument("Excel versions are 9.0, 10.0 and 11.0");
   }
   version_ = std::move(version);
+}
+
+void AppModel::set_user_notation(NumberNotation notation) {
+  if (notation.decimal == notation.grouping || !UsableSeparator(notation.decimal) ||
+      !UsableSeparator(notation.grouping)) {
+    throw std::invalid_argument("the decimal and grouping separators must differ and be neither digits nor quotes");
+  }
+  user_notation_ = notation;
 }
 
 void AppModel::set_screen_updating(bool on) {

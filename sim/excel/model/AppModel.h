@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "sim/excel/model/AppEvent.h"
+#include "sim/excel/model/NumberNotation.h"
 #include "sim/excel/model/WorkbookModel.h"
 
 namespace corvane::sim::excel {
@@ -24,6 +25,11 @@ class AppModel : public std::enable_shared_from_this<AppModel> {
   // "9.0", "10.0" or "11.0"; other texts throw std::invalid_argument.
   const std::u16string& version() const { return version_; }
   void set_version(std::u16string version);
+
+  // The user's regional notation of numbers (en-US unless set); equal
+  // separators, digits, '"' or '\\' throw std::invalid_argument.
+  const NumberNotation& user_notation() const { return user_notation_; }
+  void set_user_notation(NumberNotation notation);
 
   bool screen_updating() const { return screen_updating_; }
   // Every write is logged, also one that does not change the value.
@@ -109,6 +115,7 @@ class AppModel : public std::enable_shared_from_this<AppModel> {
   bool ClickEvent(AppEventId id, const std::shared_ptr<SheetModel>& sheet, CellRef cell);
 
   std::u16string version_ = u"11.0";
+  NumberNotation user_notation_;
   bool screen_updating_ = true;
   std::vector<bool> screen_updating_log_;
   std::vector<std::shared_ptr<WorkbookModel>> workbooks_;

@@ -6,6 +6,7 @@
 #include "sim/excel/objects/ExcelErrors.h"
 #include "sim/excel/objects/ExcelIids.h"
 #include "sim/excel/objects/ExcelObjects.h"
+#include "sim/excel/objects/FormatLocale.h"
 #include "sim/excel/objects/PivotObjects.h"
 
 namespace corvane::sim::excel {
@@ -48,17 +49,25 @@ const ObjectType<RangeObject>& RangeObject::Type() {
   static const ObjectType<RangeObject> type{
       kRange,
       {kRangeIid},
-      {Get(0xEC, u"Address", &RangeObject::GetAddress), Get(0x2CC, u"PivotTable", &RangeObject::GetPivotTable),
+      {Get(0xEC, u"Address", &RangeObject::GetAddress),
+       Get(0x2CC, u"PivotTable", &RangeObject::GetPivotTable),
        Get(0x2DB, u"PivotField", &RangeObject::GetPivotField),
        Property(0xC1, u"NumberFormat", &RangeObject::GetNumberFormat, &RangeObject::PutNumberFormat),
+       Property(0x449, u"NumberFormatLocal", &RangeObject::GetFormatLocal, &RangeObject::PutFormatLocal),
        Property(0x104, u"Style", &RangeObject::GetStyle, &RangeObject::PutStyle),
        Property(0x6, u"Value", &RangeObject::GetValue, &RangeObject::PutValue),
-       Method(0xEB, u"Select", &RangeObject::Select), Method(0xED, u"AutoFit", &RangeObject::AutoFit),
-       Method(0x70, u"ClearFormats", &RangeObject::ClearFormats), Get(0xEE, u"Cells", &RangeObject::GetCells),
-       Get(0xAA, u"Item", &RangeObject::GetItem), Get(0x0, u"_Default", &RangeObject::GetItem),
-       Get(0x102, u"Rows", &RangeObject::GetRows), Get(0xF1, u"Columns", &RangeObject::GetColumns),
-       Get(0x76, u"Count", &RangeObject::GetCount), Get(0x101, u"Row", &RangeObject::GetRow),
-       Get(0xF0, u"Column", &RangeObject::GetColumn), Get(0x94, u"Application", &RangeObject::GetApplication),
+       Method(0xEB, u"Select", &RangeObject::Select),
+       Method(0xED, u"AutoFit", &RangeObject::AutoFit),
+       Method(0x70, u"ClearFormats", &RangeObject::ClearFormats),
+       Get(0xEE, u"Cells", &RangeObject::GetCells),
+       Get(0xAA, u"Item", &RangeObject::GetItem),
+       Get(0x0, u"_Default", &RangeObject::GetItem),
+       Get(0x102, u"Rows", &RangeObject::GetRows),
+       Get(0xF1, u"Columns", &RangeObject::GetColumns),
+       Get(0x76, u"Count", &RangeObject::GetCount),
+       Get(0x101, u"Row", &RangeObject::GetRow),
+       Get(0xF0, u"Column", &RangeObject::GetColumn),
+       Get(0x94, u"Application", &RangeObject::GetApplication),
        Get(0x15C, u"Worksheet", &RangeObject::GetWorksheet)}};
   return type;
 }
@@ -118,16 +127,29 @@ com::Variant RangeObject::GetPivotField(Args&) {
   return field;
 }
 
-com::Variant RangeObject::GetNumberFormat(Args&) { return TextOrNull(sheet()->CommonNumberFormat(areas_)); }
+com::Variant RangeObject::FormatFor(LCID locale) {
+  const auto model = sheet();
+  const auto stored = model->CommonNumberFormat(areas_);
+  if (!stored) return TextOrNull(stored);
+  return CodeForCaller(*stored, locale, AppOf(model));
+}
 
-void RangeObject::PutNumberFormat(Args& args) {
-  const std::u16string format = args.value().Text();
+void RangeObject::SetFormatFrom(const Args& args, LCID locale, std::u16string_view property) {
+  const auto model = sheet();
+  const std::u16string format = CodeFromCaller(args.value().Text(), locale, AppOf(model));
   try {
-    sheet()->SetNumberFormat(areas_, format);
+    model->SetNumberFormat(areas_, format);
   } catch (const std::logic_error&) {
-    throw CannotSet(u"NumberFormat", kRange);
+    throw CannotSet(property, kRange);
   }
 }
+
+com::Variant RangeObject::GetNumberFormat(Args& args) { return FormatFor(args.locale()); }
+void RangeObject::PutNumberFormat(Args& args) { SetFormatFrom(args, args.locale(), u"NumberFormat"); }
+
+// Always in the user's notation.
+com::Variant RangeObject::GetFormatLocal(Args&) { return FormatFor(LOCALE_USER_DEFAULT); }
+void RangeObject::PutFormatLocal(Args& args) { SetFormatFrom(args, LOCALE_USER_DEFAULT, u"NumberFormatLocal"); }
 
 // The style's name (Excel hands out a Style object whose default member is
 // its name); Null when the cells differ.

@@ -26,6 +26,8 @@ class RangeObject final : public SimObject<RangeObject> {
   com::Variant GetPivotField(Args& args);
   com::Variant GetNumberFormat(Args& args);
   void PutNumberFormat(Args& args);
+  com::Variant GetFormatLocal(Args& args);
+  void PutFormatLocal(Args& args);
   com::Variant GetStyle(Args& args);
   void PutStyle(Args& args);
   com::Variant GetValue(Args& args);
@@ -44,6 +46,9 @@ class RangeObject final : public SimObject<RangeObject> {
   com::Variant GetWorksheet(Args& args);
 
   com::Variant Shaped(AreaShape shape);
+  // The cells' format code in the notation of the locale; Null when they differ.
+  com::Variant FormatFor(LCID locale);
+  void SetFormatFrom(const Args& args, LCID locale, std::u16string_view property);
   std::shared_ptr<PivotSite> TableUnderFirstCell(std::u16string_view property);
 
   std::weak_ptr<SheetModel> sheet_;

@@ -3,6 +3,7 @@
 #include "sim/excel/objects/ExcelErrors.h"
 #include "sim/excel/objects/ExcelIids.h"
 #include "sim/excel/objects/ExcelObjects.h"
+#include "sim/excel/objects/FormatLocale.h"
 
 namespace corvane::sim::excel::pivot {
 namespace {
@@ -66,8 +67,15 @@ com::Variant PivotFieldObject::DataRange(Args&) {
   return NewRangeObject(Alive(field_.table())->sheet(), areas);
 }
 
-com::Variant PivotFieldObject::GetNumberFormat(Args&) { return field_.NumberFormat(); }
-void PivotFieldObject::PutNumberFormat(Args& args) { field_.SetNumberFormat(args.value().Text()); }
+// In the notation of the caller's locale; the definition keeps en-US codes.
+com::Variant PivotFieldObject::GetNumberFormat(Args& args) {
+  return CodeForCaller(field_.NumberFormat(), args.locale(), App());
+}
+void PivotFieldObject::PutNumberFormat(Args& args) {
+  field_.SetNumberFormat(CodeFromCaller(args.value().Text(), args.locale(), App()));
+}
+
+std::shared_ptr<AppModel> PivotFieldObject::App() const { return AppOf(Alive(field_.table())->sheet()); }
 
 // Subtotals([Index]): all twelve switches, or the one at Index (1..12).
 com::Variant PivotFieldObject::GetSubtotals(Args& args) {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "sim/core/SimObject.h"
+#include "sim/excel/model/AppModel.h"
 #include "sim/excel/pivot/PivotFieldAccess.h"
 
 namespace corvane::sim::excel::pivot {
@@ -22,6 +23,7 @@ class PivotFieldObject final : public SimObject<PivotFieldObject> {
   com::Variant GetSubtotals(Args& args);
   void PutSubtotals(Args& args);
   com::Variant SubtotalName(Args&);
+  std::shared_ptr<AppModel> App() const;
   PivotFieldAccess field_;
 };
 

@@ -205,6 +205,39 @@ TEST_F(DispatchTest, IndexedPutSendsTheValueFirst) {
   EXPECT_EQ(recorder->named, std::vector<DISPID>{DISPID_PROPERTYPUT});
 }
 
+TEST_F(DispatchTest, AGivenLocaleReachesTheObjectOnEveryKindOfCall) {
+  struct Row {
+    const char* what;
+    void (*call)(Dispatch&, LCID);
+    WORD flags;
+  };
+  const Row rows[] = {
+      {"get", [](Dispatch& d, LCID l) { d.Get(kCaption, {}, l); }, DISPATCH_PROPERTYGET},
+      {"put", [](Dispatch& d, LCID l) { d.Put(kCaption, u"x", {}, l); }, DISPATCH_PROPERTYPUT},
+      {"put by reference", [](Dispatch& d, LCID l) { d.PutRef(kCaption, Variant(1), {}, l); }, DISPATCH_PROPERTYPUTREF},
+      {"method", [](Dispatch& d, LCID l) { d.Call(u"Add", {1}, l); }, DISPATCH_METHOD},
+      {"invoke", [](Dispatch& d, LCID l) { d.Invoke(kCaption, DISPATCH_PROPERTYGET, {}, l); }, DISPATCH_PROPERTYGET},
+      {"by id",
+       [](Dispatch& d, LCID l) { Dispatch::InvokeId(d.object().get(), kCaption, DISPATCH_PROPERTYGET, {}, l); },
+       DISPATCH_PROPERTYGET},
+  };
+  for (const auto& row : rows) {
+    for (const LCID locale : {corvane::com::kLocaleEnUs, LCID{0}, LCID{1031}}) {
+      row.call(object, locale);
+      EXPECT_EQ(recorder->lastLcid, locale) << row.what;
+      EXPECT_EQ(recorder->lastFlags, row.flags) << row.what;
+    }
+    // Without one the user's locale goes, as before.
+    recorder->lastLcid = 0;
+    row.call(object, LOCALE_USER_DEFAULT);
+    EXPECT_EQ(recorder->lastLcid, 0x0400u) << row.what;
+  }
+  EXPECT_EQ(corvane::com::kLocaleEnUs, 1033u);
+  Dispatch::InvokeId(object.object().get(), kCaption, DISPATCH_PROPERTYGET, {});
+  EXPECT_EQ(recorder->lastLcid, 0x0400u);
+  EXPECT_EQ(recorder->lookupLcid, 0x0400u) << "names are looked up in the user's locale whatever the call's";
+}
+
 TEST_F(DispatchTest, NamesOfAnObjectWithoutTypeAreLookedUpOnce) {
   object.Get(u"Caption");
   object.Put(u"caption", 1);

@@ -85,5 +85,33 @@ TEST_F(PivotObjectsTest, FieldsUnderCells) {
   EXPECT_THROW(RangeAt(7, 1).Get(0x2DB), com::ComError);  // "Grand Total"
 }
 
+TEST_F(PivotObjectsTest, DataFieldFormatInTheCallersNotation) {
+  app->set_user_notation({u',', u'.'});
+  com::Dispatch data(RangeAt(6, 2).Get(0x2DB).ToDispatch());
+  struct Case {
+    LCID locale;
+    const char16_t* given;
+    const char16_t* stored;
+    const char16_t* seen;  // read back with the same locale
+  } cases[] = {
+      {0, u"#,##0.0", u"#,##0.0", u"#,##0.0"},
+      {com::kLocaleEnUs, u"0.00;-0.00", u"0.00;-0.00", u"0.00;-0.00"},
+      {LOCALE_USER_DEFAULT, u"#.##0,000", u"#,##0.000", u"#.##0,000"},
+      {LOCALE_SYSTEM_DEFAULT, u"0,0%", u"0.0%", u"0,0%"},
+      {1031, u"0,00", u"0.00", u"0,00"},
+  };
+  for (const auto& c : cases) {
+    data.Put(0xC1, com::Variant(c.given), {}, c.locale);
+    EXPECT_EQ(table->definition().data_fields[0].number_format, c.stored) << c.locale;
+    EXPECT_EQ(sheet->cell({7, 4}).number_format, c.stored) << "the cells keep en-US codes";
+    EXPECT_EQ(data.Get(0xC1, {}, c.locale).ToText(), c.seen) << c.locale;
+    EXPECT_EQ(data.Get(0xC1, {}, com::kLocaleEnUs).ToText(), c.stored);
+  }
+  // A row field refuses in every notation.
+  com::Dispatch product(RangeAt(5, 1).Get(0x2DB).ToDispatch());
+  EXPECT_THROW(product.Get(0xC1, {}, com::kLocaleEnUs), com::ComError);
+  EXPECT_THROW(product.Put(0xC1, com::Variant(u"0,0"), {}, 1031), com::ComError);
+}
+
 }  // namespace
 }  // namespace corvane::sim::excel::pivot

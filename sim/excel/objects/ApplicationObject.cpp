@@ -24,7 +24,7 @@ const ObjectType<ApplicationObject>& ApplicationObject::Type() {
        Get(0x133, u"ActiveSheet", &ApplicationObject::GetActiveSheet),
        Get(0x134, u"ActiveWorkbook", &ApplicationObject::GetActiveWorkbook),
        Get(0x2F7, u"ActiveWindow", &ApplicationObject::GetActiveWindow),
-       Get(0x93, u"Selection", &ApplicationObject::GetSelection), Method(0x30B, u"Union", &ApplicationObject::Union),
+       Get(0x93, u"Selection", &ApplicationObject::GetSelection), Method(0x30B, u"Union", &ApplicationObject::Union).Takes(30),
        Property(0x17E, u"ScreenUpdating", &ApplicationObject::GetScreenUpdating, &ApplicationObject::PutScreenUpdating),
        Get(0x2F9, u"Dialogs", &ApplicationObject::GetDialogs),
        Get(0x59F, u"CommandBars", &ApplicationObject::GetCommandBars),

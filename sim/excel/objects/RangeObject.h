@@ -42,6 +42,8 @@ class RangeObject final : public SimObject<RangeObject> {
   com::Variant GetColumn(Args& args);
   com::Variant GetApplication(Args& args);
   com::Variant GetWorksheet(Args& args);
+  com::Variant GetAreas(Args& args);
+  com::Variant Enumerate(Args& args);
 
   com::Variant Shaped(AreaShape shape);
   std::shared_ptr<PivotSite> TableUnderFirstCell(std::u16string_view property);

@@ -90,8 +90,8 @@ HRESULT RunChained(const CallTarget& target, WORD flags, DISPPARAMS& params, VAR
   return InvokeDefault(value, flags, surplus, result, error, argError);
 }
 
-HRESULT RunCall(const CallTarget& target, bool put, WORD flags, DISPPARAMS& params, VARIANT* result,
-                EXCEPINFO* error, UINT* argError, const CallBody& body) {
+HRESULT RunCall(const CallTarget& target, bool put, WORD flags, DISPPARAMS& params, VARIANT* result, EXCEPINFO* error,
+                UINT* argError, const CallBody& body) {
   if (!put && params.cArgs > target.takes) return RunChained(target, flags, params, result, error, argError, body);
   com::Variant value;
   const HRESULT code = RunBody(target, put, params, 0, value, error, argError, body);

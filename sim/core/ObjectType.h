@@ -39,8 +39,8 @@ struct Member {
   DISPID id;
   std::u16string_view name;
   MemberKind kind;
-  Getter get;  // the get or the method; null for a write-only property
-  Putter put;  // null for a read-only property and for methods
+  Getter get;      // the get or the method; null for a write-only property
+  Putter put;      // null for a read-only property and for methods
   UINT takes = 0;  // positional arguments, optional ones included
 
   Member Takes(UINT count) const {

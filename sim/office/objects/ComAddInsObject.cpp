@@ -10,11 +10,12 @@ using Self = ComAddInsObject;
 // Item is the default member (0), Count 1, Parent 3, as the published
 // library numbers them.
 const ObjectType<Self>& Self::Type() {
-  static const ObjectType<Self> type{u"COMAddIns",
-                                     {kComAddInsIid},
-                                     {Method(0x0, u"Item", &Self::GetItem).Takes(1), Get(0x1, u"Count", &Self::GetCount),
-                                      Get(0x3, u"Parent", &Self::GetParent), NewEnum(&Self::Enumerate)},
-                                     kOfficeSource};
+  static const ObjectType<Self> type{
+      u"COMAddIns",
+      {kComAddInsIid},
+      {Method(0x0, u"Item", &Self::GetItem).Takes(1), Get(0x1, u"Count", &Self::GetCount),
+       Get(0x3, u"Parent", &Self::GetParent), NewEnum(&Self::Enumerate)},
+      kOfficeSource};
   return type;
 }
 

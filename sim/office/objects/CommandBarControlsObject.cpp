@@ -1,7 +1,7 @@
 #include "sim/office/objects/CommandBarControlsObject.h"
 
-#include "sim/core/Enumeration.h"
 #include "platform/com/Text.h"
+#include "sim/core/Enumeration.h"
 #include "sim/office/model/Bar.h"
 #include "sim/office/model/Control.h"
 #include "sim/office/model/OfficeError.h"
@@ -11,11 +11,12 @@ namespace corvane::sim::office {
 using Self = CommandBarControlsObject;
 
 const ObjectType<Self>& Self::Type() {
-  static const ObjectType<Self> type{u"CommandBarControls",
-                                     {kCommandBarControlsIid},
-                                     {Get(0x0, u"Item", &Self::GetItem).Takes(1), Method(0x60030000, u"Add", &Self::Add).Takes(5),
-                                      Get(0x60030001, u"Count", &Self::GetCount), NewEnum(&Self::Enumerate)},
-                                     kOfficeSource};
+  static const ObjectType<Self> type{
+      u"CommandBarControls",
+      {kCommandBarControlsIid},
+      {Get(0x0, u"Item", &Self::GetItem).Takes(1), Method(0x60030000, u"Add", &Self::Add).Takes(5),
+       Get(0x60030001, u"Count", &Self::GetCount), NewEnum(&Self::Enumerate)},
+      kOfficeSource};
   return type;
 }
 

@@ -211,8 +211,12 @@ TEST_F(SimDispatchTest, SurplusArgumentsGoToTheDefaultMemberOfTheResult) {
   } cases[] = {
       {"the default member takes the surplus", 0x72, DISPATCH_PROPERTYGET, {Variant(3), Variant(5)}, S_OK, 5},
       {"as a method call too", 0x72, DISPATCH_METHOD | DISPATCH_PROPERTYGET, {Variant(3), Variant(8)}, S_OK, 8},
-      {"more than the default member takes", 0x72, DISPATCH_PROPERTYGET, {Variant(3), Variant(5), Variant(6)},
-       DISP_E_BADPARAMCOUNT, 0},
+      {"more than the default member takes",
+       0x72,
+       DISPATCH_PROPERTYGET,
+       {Variant(3), Variant(5), Variant(6)},
+       DISP_E_BADPARAMCOUNT,
+       0},
       {"a result that is no object", 0x6E, DISPATCH_PROPERTYGET, {Variant(1)}, DISP_E_BADPARAMCOUNT, 0},
       {"a method", 0xEB, DISPATCH_METHOD, {Variant(1), Variant(1), Variant(1)}, DISP_E_BADPARAMCOUNT, 0},
   };

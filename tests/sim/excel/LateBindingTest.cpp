@@ -100,10 +100,17 @@ TEST_F(LateBindingTest, SurplusArgumentsWithoutADefaultMemberAreRefused) {
       {"a text result", [](auto& t) { t.Sheet().Get(kName, {1}); }},
       {"a number result", [](auto& t) { t.RangeAt(u"A1:B2").Get(u"Count", {1}); }},
       {"a window has no default member", [](auto& t) { t.App().Get(0x2F7, {1}); }},
-      {"a workbook has none", [](auto& t) { t.App().Get(u"Workbooks", {1, 1}); }},
-      {"Address given six", [](auto& t) { t.RangeAt(u"A1").Get(kAddress, {true, true, 1, false, Variant(), 1}); }},
+      {"a workbook has none",
+       [](auto& t) {
+         t.App().Get(u"Workbooks", {1, 1});
+       }},
+      {"Address given six",
+       [](auto& t) {
+         t.RangeAt(u"A1").Get(kAddress, {true, true, 1, false, Variant(), 1});
+       }},
       {"a method with one too many", [](auto& t) { t.RangeAt(u"A1").Call(u"ClearFormats", {1}); }},
-      {"a put with an index it does not take", [](auto& t) { t.RangeAt(u"A1").Put(u"NumberFormat", Variant(u"0"), {1}); }},
+      {"a put with an index it does not take",
+       [](auto& t) { t.RangeAt(u"A1").Put(u"NumberFormat", Variant(u"0"), {1}); }},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(FailureOf([&] { c.call(*this); }), DISP_E_BADPARAMCOUNT) << c.what;

@@ -39,9 +39,10 @@ struct Member {
   DISPID id;
   std::u16string_view name;
   MemberKind kind;
-  Getter get;      // the get or the method; null for a write-only property
-  Putter put;      // null for a read-only property and for methods
-  UINT takes = 0;  // positional arguments, optional ones included
+  Getter get;  // the get or the method; null for a write-only property
+  Putter put;  // null for a read-only property and for methods
+  // Positional arguments it takes, optional ones included.
+  UINT takes = 0;
 
   Member Takes(UINT count) const {
     Member taking = *this;

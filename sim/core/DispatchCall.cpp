@@ -43,18 +43,19 @@ HRESULT Raise(EXCEPINFO* error, HRESULT code, std::u16string_view source, std::u
   return DISP_E_EXCEPTION;
 }
 
-HRESULT RunBody(const CallTarget& target, bool put, DISPPARAMS& params, VARIANT* result, EXCEPINFO* error,
-                UINT* argError, const CallBody& body) {
+// Runs the handler into value. shift: where params starts in the caller's
+// rgvarg, so that puArgErr names the caller's argument.
+HRESULT RunBody(const CallTarget& target, bool put, DISPPARAMS& params, UINT shift, com::Variant& value,
+                EXCEPINFO* error, UINT* argError, const CallBody& body) {
   try {
     Args args(params, put, target.locale);
-    com::Variant value = body(args, put);
-    if (result && !put) *result = value.detach();
+    value = body(args, put);
     return S_OK;
   } catch (const HostError& raised) {
     const std::u16string_view source = raised.source().empty() ? target.source : raised.source();
     return Raise(error, raised.code(), source, raised.description());
   } catch (const InvokeError& failed) {
-    if (argError && failed.argument()) *argError = *failed.argument();
+    if (argError && failed.argument()) *argError = *failed.argument() + shift;
     return failed.code();
   } catch (...) {
     // A platform error or a slip of the sim itself: still an exception of
@@ -62,6 +63,40 @@ HRESULT RunBody(const CallTarget& target, bool put, DISPPARAMS& params, VARIANT*
     const com::BoundaryError described = com::DescribeCurrentException();
     return Raise(error, described.code, target.source, described.description);
   }
+}
+
+// The surplus arguments applied to the default member of what the get gave.
+// The default member is asked with the call's own flags; the locale does not
+// matter to any default member of the sim.
+HRESULT InvokeDefault(const com::Variant& value, WORD flags, DISPPARAMS& surplus, VARIANT* result, EXCEPINFO* error,
+                      UINT* argError) {
+  const VARIANT& given = *value.get();
+  IDispatch* object = given.vt == VT_DISPATCH ? given.pdispVal : nullptr;
+  if (!object) return DISP_E_BADPARAMCOUNT;
+  const HRESULT code =
+      object->Invoke(DISPID_VALUE, IID_NULL, LOCALE_USER_DEFAULT, flags & kGetFlags, &surplus, result, error, argError);
+  return code == DISP_E_MEMBERNOTFOUND ? DISP_E_BADPARAMCOUNT : code;
+}
+
+// rgvarg holds the arguments last-first: the member's own are at the end.
+HRESULT RunChained(const CallTarget& target, WORD flags, DISPPARAMS& params, VARIANT* result, EXCEPINFO* error,
+                   UINT* argError, const CallBody& body) {
+  const UINT surplusCount = params.cArgs - target.takes;
+  DISPPARAMS own{params.rgvarg + surplusCount, nullptr, target.takes, 0};
+  com::Variant value;
+  const HRESULT code = RunBody(target, false, own, surplusCount, value, error, argError, body);
+  if (FAILED(code)) return code;
+  DISPPARAMS surplus{params.rgvarg, nullptr, surplusCount, 0};
+  return InvokeDefault(value, flags, surplus, result, error, argError);
+}
+
+HRESULT RunCall(const CallTarget& target, bool put, WORD flags, DISPPARAMS& params, VARIANT* result, EXCEPINFO* error,
+                UINT* argError, const CallBody& body) {
+  if (!put && params.cArgs > target.takes) return RunChained(target, flags, params, result, error, argError, body);
+  com::Variant value;
+  const HRESULT code = RunBody(target, put, params, 0, value, error, argError, body);
+  if (SUCCEEDED(code) && result && !put) *result = value.detach();
+  return code;
 }
 
 }  // namespace
@@ -85,13 +120,15 @@ HRESULT InvokeMember(const CallTarget* target, WORD flags, DISPPARAMS* params, V
   if (!put) return DISP_E_MEMBERNOTFOUND;
   if (!params) return E_INVALIDARG;
   if (const HRESULT named = CheckNamed(*params, *put); FAILED(named)) return named;
+  const UINT positional = params->cArgs - params->cNamedArgs;
+  if (positional > target->takes && (*put || !target->passesSurplus)) return DISP_E_BADPARAMCOUNT;
   try {
     const auto fault = Instrumentation::Instance().BeginCall(target->type, target->member);
     if (fault) return Raise(error, fault->code, target->source, fault->description);
   } catch (...) {
     return E_OUTOFMEMORY;
   }
-  return RunBody(*target, *put, *params, result, error, argError, body);
+  return RunCall(*target, *put, flags, *params, result, error, argError, body);
 }
 
 HRESULT LookUpNames(std::u16string_view type, const NameLookup& lookup, LPOLESTR* names, UINT count,

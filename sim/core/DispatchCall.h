@@ -19,6 +19,8 @@ struct CallTarget {
   std::u16string_view member;
   bool canGet;
   bool canPut;
+  UINT takes;          // positional arguments the member takes
+  bool passesSurplus;  // a get: surplus goes to its result's default member
   // Invoke's locale id, for the handlers of culture-sensitive members.
   LCID locale = LOCALE_USER_DEFAULT;
 };
@@ -26,7 +28,11 @@ struct CallTarget {
 // Runs the get or method (put false) or the put (put true).
 using CallBody = std::function<com::Variant(Args& args, bool put)>;
 
-// target null: no member has that DISPID.
+// target null: no member has that DISPID. A get given more positional
+// arguments than it takes runs with the ones it takes and invokes DISPID 0
+// of the object it returns with the rest (DISP_E_BADPARAMCOUNT when that is
+// no object or has no default member); a method or put given more is refused
+// with DISP_E_BADPARAMCOUNT before it runs, as it may change something.
 HRESULT InvokeMember(const CallTarget* target, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* error,
                      UINT* argError, const CallBody& body) noexcept;
 

@@ -10,6 +10,11 @@
 // `void Handler(Args&)` (the value is args.value()). As the host does, gets
 // and methods both answer DISPATCH_METHOD, DISPATCH_PROPERTYGET and the two
 // together; puts answer DISPATCH_PROPERTYPUT and DISPATCH_PROPERTYPUTREF.
+//
+// A member takes no positional arguments unless its entry says how many,
+// optional ones included: Get(0xAA, u"Item", &T::GetItem).Takes(2). A get or
+// method called with more hands the surplus to the default member of what
+// it returns (see InvokeMember).
 #pragma once
 
 #include <string>
@@ -36,6 +41,14 @@ struct Member {
   MemberKind kind;
   Getter get;  // the get or the method; null for a write-only property
   Putter put;  // null for a read-only property and for methods
+  // Positional arguments it takes, optional ones included.
+  UINT takes = 0;
+
+  Member Takes(UINT count) const {
+    Member taking = *this;
+    taking.takes = count;
+    return taking;
+  }
 };
 
 template <class T>

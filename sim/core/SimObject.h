@@ -104,7 +104,13 @@ class SimObject : public com::ComObject<IDispatch, IConnectionPointContainer> {
     const auto& type = Derived::Type();
     const Member<Derived>* member = type.ById(id);
     if (!member) return InvokeMember(nullptr, flags, params, result, error, argError, {});
-    const CallTarget target{type.name(), type.source(), member->name, member->get != nullptr, member->put != nullptr,
+    const CallTarget target{type.name(),
+                            type.source(),
+                            member->name,
+                            member->get != nullptr,
+                            member->put != nullptr,
+                            member->takes,
+                            member->kind == MemberKind::kProperty,
                             lcid};
     auto* self = static_cast<Derived*>(this);
     // Keeps the object alive through a handler that lets the caller's last

@@ -1,6 +1,6 @@
-// The COM enumerators of connection points and connections: a copy of the
-// list taken when the enumerator is made, handed out one reference per
-// element, as the caller releases what Next gives.
+// The COM enumerators of connection points, connections and collection
+// items: a copy of the list taken when the enumerator is made, handed out one
+// reference per element, as the caller releases what Next gives.
 #pragma once
 
 #include <memory>
@@ -11,13 +11,14 @@
 
 namespace corvane::sim {
 
-// Out: the element type Next fills (IConnectionPoint*, CONNECTDATA).
+// Out: the element type Next fills (IConnectionPoint*, CONNECTDATA, VARIANT).
 // Item: what the snapshot keeps. Give(item) makes an Out that owns one new
-// reference.
-template <class IEnum, class Out, class Item, Out (*Give)(const Item&)>
+// reference. List: size() and operator[] giving Items; a list that makes its
+// items on demand spares a snapshot of every cell of a large range.
+template <class IEnum, class Out, class Item, Out (*Give)(const Item&), class List = std::vector<Item>>
 class SnapshotEnumerator final : public com::ComObject<IEnum> {
  public:
-  explicit SnapshotEnumerator(std::shared_ptr<const std::vector<Item>> items, ULONG position = 0)
+  explicit SnapshotEnumerator(std::shared_ptr<const List> items, ULONG position = 0)
       : items_(std::move(items)), position_(position) {}
 
   STDMETHODIMP Next(ULONG count, Out* out, ULONG* fetched) override {
@@ -44,7 +45,7 @@ class SnapshotEnumerator final : public com::ComObject<IEnum> {
   }
 
  private:
-  std::shared_ptr<const std::vector<Item>> items_;
+  std::shared_ptr<const List> items_;
   ULONG position_;
 };
 

@@ -7,7 +7,8 @@
 namespace corvane::sim::excel {
 
 const ObjectType<DialogObject>& DialogObject::Type() {
-  static const ObjectType<DialogObject> type{u"Dialog", {kDialogIid}, {Method(0x1F0, u"Show", &DialogObject::Show)}};
+  static const ObjectType<DialogObject> type{
+      u"Dialog", {kDialogIid}, {Method(0x1F0, u"Show", &DialogObject::Show).Takes(30)}};
   return type;
 }
 

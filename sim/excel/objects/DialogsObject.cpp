@@ -10,7 +10,7 @@ const ObjectType<DialogsObject>& DialogsObject::Type() {
   static const ObjectType<DialogsObject> type{
       u"Dialogs",
       {kDialogsIid},
-      {Get(0xAA, u"Item", &DialogsObject::GetItem), Get(0x0, u"_Default", &DialogsObject::GetItem)}};
+      {Get(0xAA, u"Item", &DialogsObject::GetItem).Takes(1), Get(0x0, u"_Default", &DialogsObject::GetItem).Takes(1)}};
   return type;
 }
 

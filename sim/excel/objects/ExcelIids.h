@@ -20,6 +20,7 @@ inline constexpr IID kChartIid = ExcelIid(0x000208D6);
 inline constexpr IID kSheetsIid = ExcelIid(0x000208D7);
 inline constexpr IID kWorksheetsIid = ExcelIid(0x000208B1);
 inline constexpr IID kRangeIid = ExcelIid(0x00020846);
+inline constexpr IID kAreasIid = ExcelIid(0x00020860);
 inline constexpr IID kWindowIid = ExcelIid(0x00020893);
 inline constexpr IID kDialogsIid = ExcelIid(0x00020879);
 inline constexpr IID kDialogIid = ExcelIid(0x0002087A);

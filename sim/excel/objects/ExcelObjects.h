@@ -33,6 +33,8 @@ com::Variant ActiveCellOf(const std::shared_ptr<WindowModel>& window);
 com::Variant SelectionOf(const std::shared_ptr<WindowModel>& window);
 com::Variant ActiveSheetOf(const std::shared_ptr<WindowModel>& window);
 com::ComPtr<IDispatch> NewRangeObject(const std::shared_ptr<SheetModel>& sheet, const Areas& areas);
+// The areas of a range, each a Range of its own.
+com::ComPtr<IDispatch> NewAreasObject(const std::shared_ptr<SheetModel>& sheet, const Areas& areas);
 com::ComPtr<IDispatch> NewDialogsObject(const std::shared_ptr<AppModel>& app);
 
 // The sheet and areas of a Range this sim made; nothing for other objects.

@@ -2,12 +2,14 @@
 
 #include <stdexcept>
 
+#include "sim/core/Enumeration.h"
 #include "sim/excel/model/AppModel.h"
 #include "sim/excel/objects/ExcelErrors.h"
 #include "sim/excel/objects/ExcelIids.h"
 #include "sim/excel/objects/ExcelObjects.h"
 #include "sim/excel/objects/FormatLocale.h"
 #include "sim/excel/objects/PivotObjects.h"
+#include "sim/excel/objects/RangeEnumeration.h"
 
 namespace corvane::sim::excel {
 namespace {
@@ -49,26 +51,28 @@ const ObjectType<RangeObject>& RangeObject::Type() {
   static const ObjectType<RangeObject> type{
       kRange,
       {kRangeIid},
-      {Get(0xEC, u"Address", &RangeObject::GetAddress),
+      {Get(0xEC, u"Address", &RangeObject::GetAddress).Takes(5),
        Get(0x2CC, u"PivotTable", &RangeObject::GetPivotTable),
        Get(0x2DB, u"PivotField", &RangeObject::GetPivotField),
        Property(0xC1, u"NumberFormat", &RangeObject::GetNumberFormat, &RangeObject::PutNumberFormat),
        Property(0x449, u"NumberFormatLocal", &RangeObject::GetFormatLocal, &RangeObject::PutFormatLocal),
        Property(0x104, u"Style", &RangeObject::GetStyle, &RangeObject::PutStyle),
-       Property(0x6, u"Value", &RangeObject::GetValue, &RangeObject::PutValue),
+       Property(0x6, u"Value", &RangeObject::GetValue, &RangeObject::PutValue).Takes(1),
        Method(0xEB, u"Select", &RangeObject::Select),
        Method(0xED, u"AutoFit", &RangeObject::AutoFit),
        Method(0x70, u"ClearFormats", &RangeObject::ClearFormats),
        Get(0xEE, u"Cells", &RangeObject::GetCells),
-       Get(0xAA, u"Item", &RangeObject::GetItem),
-       Get(0x0, u"_Default", &RangeObject::GetItem),
+       Get(0xAA, u"Item", &RangeObject::GetItem).Takes(2),
+       Get(0x0, u"_Default", &RangeObject::GetItem).Takes(2),
        Get(0x102, u"Rows", &RangeObject::GetRows),
        Get(0xF1, u"Columns", &RangeObject::GetColumns),
        Get(0x76, u"Count", &RangeObject::GetCount),
        Get(0x101, u"Row", &RangeObject::GetRow),
        Get(0xF0, u"Column", &RangeObject::GetColumn),
        Get(0x94, u"Application", &RangeObject::GetApplication),
-       Get(0x15C, u"Worksheet", &RangeObject::GetWorksheet)}};
+       Get(0x15C, u"Worksheet", &RangeObject::GetWorksheet),
+       Get(0x238, u"Areas", &RangeObject::GetAreas),
+       NewEnum(&RangeObject::Enumerate)}};
   return type;
 }
 
@@ -240,5 +244,12 @@ com::Variant RangeObject::GetApplication(Args&) {
 }
 
 com::Variant RangeObject::GetWorksheet(Args&) { return NewSheetObject(sheet()); }
+
+com::Variant RangeObject::GetAreas(Args&) { return NewAreasObject(sheet(), areas_); }
+
+com::Variant RangeObject::Enumerate(Args&) {
+  sheet();
+  return EnumerateRange(sheet_, areas_);
+}
 
 }  // namespace corvane::sim::excel

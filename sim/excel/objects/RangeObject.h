@@ -44,6 +44,8 @@ class RangeObject final : public SimObject<RangeObject> {
   com::Variant GetColumn(Args& args);
   com::Variant GetApplication(Args& args);
   com::Variant GetWorksheet(Args& args);
+  com::Variant GetAreas(Args& args);
+  com::Variant Enumerate(Args& args);
 
   com::Variant Shaped(AreaShape shape);
   // The cells' format code in the notation of the locale; Null when they differ.

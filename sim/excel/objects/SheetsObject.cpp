@@ -1,6 +1,7 @@
 #include "sim/excel/objects/SheetsObject.h"
 
 #include "platform/com/Text.h"
+#include "sim/core/Enumeration.h"
 #include "sim/excel/objects/ExcelErrors.h"
 #include "sim/excel/objects/ExcelIids.h"
 #include "sim/excel/objects/ExcelObjects.h"
@@ -11,8 +12,8 @@ const ObjectType<SheetsObject>& SheetsObject::Type() {
   static const ObjectType<SheetsObject> type{
       u"Sheets",
       {kSheetsIid, kWorksheetsIid},
-      {Get(0x76, u"Count", &SheetsObject::GetCount), Get(0xAA, u"Item", &SheetsObject::GetItem),
-       Get(0x0, u"_Default", &SheetsObject::GetItem)}};
+      {Get(0x76, u"Count", &SheetsObject::GetCount), Get(0xAA, u"Item", &SheetsObject::GetItem).Takes(1),
+       Get(0x0, u"_Default", &SheetsObject::GetItem).Takes(1), NewEnum(&SheetsObject::Enumerate)}};
   return type;
 }
 
@@ -31,6 +32,12 @@ com::Variant SheetsObject::GetItem(Args& args) {
     if (index >= 1 && static_cast<size_t>(index) <= sheets.size()) return NewSheetObject(sheets[index - 1]);
   }
   throw InvokeError(DISP_E_BADINDEX);
+}
+
+com::Variant SheetsObject::Enumerate(Args&) {
+  std::vector<com::Variant> items;
+  for (const auto& sheet : members_()) items.emplace_back(NewSheetObject(sheet));
+  return EnumerateVariants(std::move(items));
 }
 
 com::ComPtr<IDispatch> NewSheetsObject(const std::shared_ptr<WorkbookModel>& workbook, bool worksheets_only) {

@@ -22,6 +22,7 @@ class SheetsObject final : public SimObject<SheetsObject> {
  private:
   com::Variant GetCount(Args& args);
   com::Variant GetItem(Args& args);
+  com::Variant Enumerate(Args& args);
   MemberList members_;
 };
 

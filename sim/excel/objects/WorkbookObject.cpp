@@ -13,7 +13,7 @@ const ObjectType<WorkbookObject>& WorkbookObject::Type() {
       {Get(0x6E, u"Name", &WorkbookObject::GetName), Get(0x133, u"ActiveSheet", &WorkbookObject::GetActiveSheet),
        Get(0x1E5, u"Sheets", &WorkbookObject::GetSheets), Get(0x1EE, u"Worksheets", &WorkbookObject::GetWorksheets),
        Property(0x12A, u"Saved", &WorkbookObject::GetSaved, &WorkbookObject::PutSaved),
-       Method(0x130, u"Activate", &WorkbookObject::Activate), Method(0x115, u"Close", &WorkbookObject::Close),
+       Method(0x130, u"Activate", &WorkbookObject::Activate), Method(0x115, u"Close", &WorkbookObject::Close).Takes(3),
        Method(0x11B, u"Save", &WorkbookObject::Save), Get(0x94, u"Application", &WorkbookObject::GetApplication)}};
   return type;
 }

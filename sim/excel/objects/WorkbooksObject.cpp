@@ -1,6 +1,7 @@
 #include "sim/excel/objects/WorkbooksObject.h"
 
 #include "platform/com/Text.h"
+#include "sim/core/Enumeration.h"
 #include "sim/excel/objects/ExcelIids.h"
 #include "sim/excel/objects/ExcelObjects.h"
 
@@ -10,8 +11,9 @@ const ObjectType<WorkbooksObject>& WorkbooksObject::Type() {
   static const ObjectType<WorkbooksObject> type{
       u"Workbooks",
       {kWorkbooksIid},
-      {Get(0x76, u"Count", &WorkbooksObject::GetCount), Get(0xAA, u"Item", &WorkbooksObject::GetItem),
-       Get(0x0, u"_Default", &WorkbooksObject::GetItem), Method(0xB5, u"Add", &WorkbooksObject::Add)}};
+      {Get(0x76, u"Count", &WorkbooksObject::GetCount), Get(0xAA, u"Item", &WorkbooksObject::GetItem).Takes(1),
+       Get(0x0, u"_Default", &WorkbooksObject::GetItem).Takes(1), Method(0xB5, u"Add", &WorkbooksObject::Add).Takes(1),
+       NewEnum(&WorkbooksObject::Enumerate)}};
   return type;
 }
 
@@ -33,6 +35,12 @@ com::Variant WorkbooksObject::GetItem(Args& args) {
     if (index >= 1 && static_cast<size_t>(index) <= workbooks.size()) return NewWorkbookObject(workbooks[index - 1]);
   }
   throw InvokeError(DISP_E_BADINDEX);
+}
+
+com::Variant WorkbooksObject::Enumerate(Args&) {
+  std::vector<com::Variant> items;
+  for (const auto& workbook : Alive(app_)->workbooks()) items.emplace_back(NewWorkbookObject(workbook));
+  return EnumerateVariants(std::move(items));
 }
 
 com::Variant WorkbooksObject::Add(Args&) { return NewWorkbookObject(Alive(app_)->NewWorkbook()); }

@@ -16,6 +16,7 @@ class WorkbooksObject final : public SimObject<WorkbooksObject> {
  private:
   com::Variant GetCount(Args& args);
   com::Variant GetItem(Args& args);
+  com::Variant Enumerate(Args& args);
   com::Variant Add(Args& args);
 
   std::weak_ptr<AppModel> app_;

@@ -18,8 +18,9 @@ const ObjectType<WorksheetObject>& WorksheetObject::Type() {
   static const ObjectType<WorksheetObject> type{
       kWorksheet,
       {kWorksheetIid},
-      {Get(0x6E, u"Name", &WorksheetObject::GetName), Method(0x2B2, u"PivotTables", &WorksheetObject::GetPivotTables),
-       Get(0xC5, u"Range", &WorksheetObject::GetRange), Get(0xEE, u"Cells", &WorksheetObject::GetCells),
+      {Get(0x6E, u"Name", &WorksheetObject::GetName),
+       Method(0x2B2, u"PivotTables", &WorksheetObject::GetPivotTables).Takes(1),
+       Get(0xC5, u"Range", &WorksheetObject::GetRange).Takes(2), Get(0xEE, u"Cells", &WorksheetObject::GetCells),
        Method(0x130, u"Activate", &WorksheetObject::Activate), Get(0x1E6, u"Index", &WorksheetObject::GetIndex),
        Get(0x96, u"Parent", &WorksheetObject::GetParent), Get(0x94, u"Application", &WorksheetObject::GetApplication)}};
   return type;

@@ -55,7 +55,7 @@ const ObjectType<PivotFieldObject>& PivotFieldObject::Type() {
                                   {ExcelIid(0x00020874)},
                                   {Get(0x6E, u"Name", &T::GetName), Get(0x2D0, u"DataRange", &T::DataRange),
                                    Property(0xC1, u"NumberFormat", &T::GetNumberFormat, &T::PutNumberFormat),
-                                   Property(0x2DD, u"Subtotals", &T::GetSubtotals, &T::PutSubtotals),
+                                   Property(0x2DD, u"Subtotals", &T::GetSubtotals, &T::PutSubtotals).Takes(1),
                                    Get(0x739, u"SubtotalName", &T::SubtotalName)}};
   return type;
 }

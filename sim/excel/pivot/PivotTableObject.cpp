@@ -24,7 +24,8 @@ const ObjectType<PivotTableObject>& PivotTableObject::Type() {
        Get(0x2BF, u"PageRange", &T::PageRange), Get(0x2C0, u"DataLabelRange", &T::DataLabelRange),
        Property(0x2B5, u"RowGrand", &T::GetRowGrand, &T::PutRowGrand),
        Property(0x2B6, u"ColumnGrand", &T::GetColumnGrand, &T::PutColumnGrand), Method(0x2A8, u"Update", &T::Update),
-       Method(0x5DD, u"PivotSelect", &T::PivotSelect), Method(0x2CE, u"PivotFields", &T::PivotFields)}};
+       Method(0x5DD, u"PivotSelect", &T::PivotSelect).Takes(3),
+       Method(0x2CE, u"PivotFields", &T::PivotFields).Takes(1)}};
   return type;
 }
 

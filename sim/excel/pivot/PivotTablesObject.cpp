@@ -1,5 +1,6 @@
 #include "sim/excel/pivot/PivotTablesObject.h"
 
+#include "sim/core/Enumeration.h"
 #include "sim/excel/objects/ExcelErrors.h"
 #include "sim/excel/objects/ExcelIids.h"
 #include "sim/excel/objects/ExcelObjects.h"
@@ -15,7 +16,9 @@ constexpr char16_t kClass[] = u"PivotTables";
 const ObjectType<PivotTablesObject>& PivotTablesObject::Type() {
   using T = PivotTablesObject;
   static const ObjectType<T> type{
-      kClass, {ExcelIid(0x00020873)}, {Get(0x76, u"Count", &T::Count), Method(0xAA, u"Item", &T::Item)}};
+      kClass,
+      {ExcelIid(0x00020873)},
+      {Get(0x76, u"Count", &T::Count), Method(0xAA, u"Item", &T::Item).Takes(1), NewEnum(&T::Enumerate)}};
   return type;
 }
 
@@ -35,6 +38,16 @@ com::Variant PivotTablesObject::Item(Args& args) {
   auto table = std::dynamic_pointer_cast<PivotTableModel>(site);
   if (!table) throw MethodFailed(u"Item", kClass);
   return AsDispatch(com::Make<PivotTableObject>(table));
+}
+
+com::Variant PivotTablesObject::Enumerate(Args&) {
+  std::vector<com::Variant> items;
+  for (const auto& site : Alive(sheet_)->pivots()) {
+    if (auto table = std::dynamic_pointer_cast<PivotTableModel>(site)) {
+      items.emplace_back(AsDispatch(com::Make<PivotTableObject>(table)));
+    }
+  }
+  return EnumerateVariants(std::move(items));
 }
 
 }  // namespace corvane::sim::excel::pivot

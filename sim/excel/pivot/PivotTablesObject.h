@@ -17,6 +17,7 @@ class PivotTablesObject final : public SimObject<PivotTablesObject> {
  private:
   com::Variant Count(Args&);
   com::Variant Item(Args& args);
+  com::Variant Enumerate(Args& args);
   std::weak_ptr<SheetModel> sheet_;
 };
 

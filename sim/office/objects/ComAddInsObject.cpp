@@ -1,5 +1,6 @@
 #include "sim/office/objects/ComAddInsObject.h"
 
+#include "sim/core/Enumeration.h"
 #include "sim/office/model/OfficeError.h"
 
 namespace corvane::sim::office {
@@ -9,11 +10,12 @@ using Self = ComAddInsObject;
 // Item is the default member (0), Count 1, Parent 3, as the published
 // library numbers them.
 const ObjectType<Self>& Self::Type() {
-  static const ObjectType<Self> type{u"COMAddIns",
-                                     {kComAddInsIid},
-                                     {Method(0x0, u"Item", &Self::GetItem), Get(0x1, u"Count", &Self::GetCount),
-                                      Get(0x3, u"Parent", &Self::GetParent)},
-                                     kOfficeSource};
+  static const ObjectType<Self> type{
+      u"COMAddIns",
+      {kComAddInsIid},
+      {Method(0x0, u"Item", &Self::GetItem).Takes(1), Get(0x1, u"Count", &Self::GetCount),
+       Get(0x3, u"Parent", &Self::GetParent), NewEnum(&Self::Enumerate)},
+      kOfficeSource};
   return type;
 }
 
@@ -36,6 +38,12 @@ com::Variant Self::GetItem(Args& args) {
   }
   if (!entry) ThrowInvalidArgument("Invalid procedure call or argument");
   return item_(entry);
+}
+
+com::Variant Self::Enumerate(Args&) {
+  std::vector<com::Variant> items;
+  for (const auto& entry : Alive(loader_)->entries()) items.push_back(item_(entry));
+  return EnumerateVariants(std::move(items));
 }
 
 com::Variant Self::GetCount(Args&) { return static_cast<int32_t>(Alive(loader_)->entries().size()); }

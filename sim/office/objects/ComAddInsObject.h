@@ -17,6 +17,7 @@ class ComAddInsObject final : public SimObject<ComAddInsObject> {
 
  private:
   com::Variant GetItem(Args& args);
+  com::Variant Enumerate(Args& args);
   com::Variant GetCount(Args& args);
   com::Variant GetParent(Args& args);
 

@@ -1,6 +1,7 @@
 #include "sim/office/objects/CommandBarControlsObject.h"
 
 #include "platform/com/Text.h"
+#include "sim/core/Enumeration.h"
 #include "sim/office/model/Bar.h"
 #include "sim/office/model/Control.h"
 #include "sim/office/model/OfficeError.h"
@@ -10,11 +11,12 @@ namespace corvane::sim::office {
 using Self = CommandBarControlsObject;
 
 const ObjectType<Self>& Self::Type() {
-  static const ObjectType<Self> type{u"CommandBarControls",
-                                     {kCommandBarControlsIid},
-                                     {Get(0x0, u"Item", &Self::GetItem), Method(0x60030000, u"Add", &Self::Add),
-                                      Get(0x60030001, u"Count", &Self::GetCount)},
-                                     kOfficeSource};
+  static const ObjectType<Self> type{
+      u"CommandBarControls",
+      {kCommandBarControlsIid},
+      {Get(0x0, u"Item", &Self::GetItem).Takes(1), Method(0x60030000, u"Add", &Self::Add).Takes(5),
+       Get(0x60030001, u"Count", &Self::GetCount), NewEnum(&Self::Enumerate)},
+      kOfficeSource};
   return type;
 }
 
@@ -33,6 +35,11 @@ com::Variant Self::GetItem(Args& args) {
     if (com::AsciiEqualNoCase(control->props().caption, caption)) return NewControlObject(set_, control);
   }
   ThrowInvalidArgument("Invalid procedure call or argument");
+}
+
+com::Variant Self::Enumerate(Args&) {
+  auto bar = LiveBar(bar_);
+  return EnumerateItems(bar->Count(), [&](int32_t i) { return com::Variant(NewControlObject(set_, bar->At(i))); });
 }
 
 // Add([Type], [Id], [Parameter], [Before], [Temporary]).

@@ -17,6 +17,7 @@ class CommandBarControlsObject final : public SimObject<CommandBarControlsObject
  private:
   com::Variant GetCount(Args& args);
   com::Variant GetItem(Args& args);
+  com::Variant Enumerate(Args& args);
   com::Variant Add(Args& args);
 
   BarSetLink set_;

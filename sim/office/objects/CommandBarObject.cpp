@@ -16,7 +16,7 @@ const ObjectType<Self>& Self::Type() {
       {Get(0x60040000, u"BuiltIn", &Self::GetBuiltIn), Get(0x60040003, u"Controls", &Self::GetControls),
        Method(0x60040004, u"Delete", &Self::Delete),
        FieldProperty<Self, &BarProperties::enabled>(0x60040005, u"Enabled"),
-       Method(0x60040007, u"FindControl", &Self::FindControl),
+       Method(0x60040007, u"FindControl", &Self::FindControl).Takes(5),
        FieldProperty<Self, &BarProperties::left>(0x6004000C, u"Left"),
        Property<Self>(0x6004000E, u"Name", &Self::GetField<&BarProperties::name>, &Self::PutName),
        FieldProperty<Self, &BarProperties::nameLocal>(0x60040010, u"NameLocal"),

@@ -1,5 +1,6 @@
 #include "sim/office/objects/CommandBarsObject.h"
 
+#include "sim/core/Enumeration.h"
 #include "sim/office/model/CommandBarSet.h"
 #include "sim/office/model/OfficeConstants.h"
 #include "sim/office/model/OfficeError.h"
@@ -11,9 +12,10 @@ const ObjectType<CommandBarsObject>& CommandBarsObject::Type() {
   static const ObjectType<CommandBarsObject> type{
       u"CommandBars",
       {kCommandBarsIid},
-      {Get(0x0, u"Item", &CommandBarsObject::GetItem), Get(0x60030003, u"Count", &CommandBarsObject::GetCount),
-       Method(0x60030002, u"Add", &CommandBarsObject::Add),
-       Method(0x60030008, u"FindControl", &CommandBarsObject::FindControl)},
+      {Get(0x0, u"Item", &CommandBarsObject::GetItem).Takes(1), Get(0x60030003, u"Count", &CommandBarsObject::GetCount),
+       Method(0x60030002, u"Add", &CommandBarsObject::Add).Takes(4),
+       Method(0x60030008, u"FindControl", &CommandBarsObject::FindControl).Takes(4),
+       NewEnum(&CommandBarsObject::Enumerate)},
       kOfficeSource};
   return type;
 }
@@ -30,6 +32,11 @@ com::Variant CommandBarsObject::GetItem(Args& args) {
   auto bar = set->Find(args[0].Text());
   if (!bar) ThrowInvalidArgument("Invalid procedure call or argument");
   return NewCommandBarObject(set_, bar);
+}
+
+com::Variant CommandBarsObject::Enumerate(Args&) {
+  auto set = LiveSet(set_);
+  return EnumerateItems(set->Count(), [&](int32_t i) { return com::Variant(NewCommandBarObject(set_, set->At(i))); });
 }
 
 // Add([Name], [Position], [MenuBar], [Temporary]).

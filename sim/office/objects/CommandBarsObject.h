@@ -17,6 +17,7 @@ class CommandBarsObject final : public SimObject<CommandBarsObject> {
  private:
   com::Variant GetCount(Args& args);
   com::Variant GetItem(Args& args);
+  com::Variant Enumerate(Args& args);
   com::Variant Add(Args& args);
   com::Variant FindControl(Args& args);
 

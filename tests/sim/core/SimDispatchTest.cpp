@@ -198,4 +198,69 @@ TEST_F(SimDispatchTest, InterfaceIdsAnswerWithTheDispatch) {
 }
 
 }  // namespace
+// A get given more arguments than it takes hands the rest to its result's
+// default member; anything else given too many is refused before it runs.
+TEST_F(SimDispatchTest, SurplusArgumentsGoToTheDefaultMemberOfTheResult) {
+  struct Case {
+    const char* what;
+    DISPID id;
+    WORD flags;
+    std::vector<Variant> args;
+    HRESULT hr;
+    int32_t value;  // the result, where it succeeds
+  } cases[] = {
+      {"the default member takes the surplus", 0x72, DISPATCH_PROPERTYGET, {Variant(3), Variant(5)}, S_OK, 5},
+      {"as a method call too", 0x72, DISPATCH_METHOD | DISPATCH_PROPERTYGET, {Variant(3), Variant(8)}, S_OK, 8},
+      {"more than the default member takes",
+       0x72,
+       DISPATCH_PROPERTYGET,
+       {Variant(3), Variant(5), Variant(6)},
+       DISP_E_BADPARAMCOUNT,
+       0},
+      {"a result that is no object", 0x6E, DISPATCH_PROPERTYGET, {Variant(1)}, DISP_E_BADPARAMCOUNT, 0},
+      {"a method", 0xEB, DISPATCH_METHOD, {Variant(1), Variant(1), Variant(1)}, DISP_E_BADPARAMCOUNT, 0},
+  };
+  for (const auto& c : cases) {
+    Variant result;
+    EXPECT_EQ(Invoke(c.id, c.flags, c.args, &result), c.hr) << c.what;
+    if (c.hr == S_OK) {
+      EXPECT_EQ(result.ToInt32(), c.value) << c.what;
+    }
+  }
+  // Neither the refused method nor a put with an index it does not take
+  // changed anything.
+  EXPECT_EQ(Invoke(0xC1, DISPATCH_PROPERTYPUT, {Variant(1), Variant(4)}, nullptr, true), DISP_E_BADPARAMCOUNT);
+  EXPECT_EQ(model_->size, 10);
+  EXPECT_EQ(Instrumentation::Instance().Calls(u"Widget", u"Grow"), 0u);
+  EXPECT_EQ(Instrumentation::Instance().Calls(u"Widget", u"Size"), 0u);
+}
+
+TEST_F(SimDispatchTest, ArgumentFaultsInAChainNameTheCallersArgument) {
+  // rgvarg holds (8, "x") last-first: the member's own argument is index 1.
+  EXPECT_EQ(Invoke(0x72, DISPATCH_PROPERTYGET, {Variant(u"x"), Variant(8)}), DISP_E_TYPEMISMATCH);
+  EXPECT_EQ(argError_, 1u);
+  EXPECT_EQ(Invoke(0x72, DISPATCH_PROPERTYGET, {Variant(2), Variant(u"y")}), DISP_E_TYPEMISMATCH);
+  EXPECT_EQ(argError_, 0u);
+}
+
+// The member and the default member are host calls of their own, each
+// counted and each open to an injected fault.
+TEST_F(SimDispatchTest, AChainedCallCountsBothMembersAndEitherCanFail) {
+  auto& counts = Instrumentation::Instance();
+  EXPECT_EQ(Invoke(0x72, DISPATCH_PROPERTYGET, {Variant(1), Variant(2)}), S_OK);
+  EXPECT_EQ(counts.Calls(u"Widget", u"Partner"), 1u);
+  EXPECT_EQ(counts.Calls(u"Plain", u"Value"), 1u);
+  EXPECT_EQ(counts.HostCalls(), 2u);
+
+  constexpr HRESULT kFault = static_cast<HRESULT>(0x800A9999);
+  for (const char16_t* member : {u"Partner", u"Value"}) {
+    counts.ClearFaults();
+    counts.FailMember(member == std::u16string_view(u"Value") ? u"Plain" : u"Widget", member, kFault, u"injected");
+    EXPECT_EQ(Invoke(0x72, DISPATCH_PROPERTYGET, {Variant(1), Variant(2)}), DISP_E_EXCEPTION);
+    EXPECT_EQ(error_.scode, kFault);
+    EXPECT_EQ(description_, u"injected");
+  }
+  counts.ClearFaults();
+}
+
 }  // namespace corvane::sim::testing

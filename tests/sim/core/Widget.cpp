@@ -7,8 +7,8 @@ const ObjectType<Widget>& Widget::Type() {
       u"Widget",
       {kWidgetIid},
       {Get(0x6E, u"Name", &Widget::GetName), Property(0xC1, u"Size", &Widget::GetSize, &Widget::PutSize),
-       Method(0xEB, u"Grow", &Widget::Grow), Method(0x70, u"Break", &Widget::Break),
-       Method(0x71, u"Swap", &Widget::Swap)}};
+       Method(0xEB, u"Grow", &Widget::Grow).Takes(2), Method(0x70, u"Break", &Widget::Break),
+       Method(0x71, u"Swap", &Widget::Swap).Takes(1), Get(0x72, u"Partner", &Widget::GetPartner).Takes(1)}};
   return type;
 }
 
@@ -31,6 +31,12 @@ com::Variant Widget::Grow(Args& args) {
 
 com::Variant Widget::Break(Args&) { throw HostError(u"Widget broke", static_cast<HRESULT>(0x800A0400), u"Tester"); }
 
+// Partner(Index): a Plain, whatever the index (which must be a number).
+com::Variant Widget::GetPartner(Args& args) {
+  args[0].Int();
+  return com::Variant(static_cast<IDispatch*>(com::Make<Plain>().get()));
+}
+
 // Swap(ByRef Value): stores the old size in Value, takes Value's as the size.
 com::Variant Widget::Swap(Args& args) {
   auto model = Alive(model_);
@@ -41,7 +47,7 @@ com::Variant Widget::Swap(Args& args) {
 }
 
 const ObjectType<Plain>& Plain::Type() {
-  static const ObjectType<Plain> type{u"Plain", {}, {Get(0, u"Value", &Plain::Value)}};
+  static const ObjectType<Plain> type{u"Plain", {}, {Get(0, u"Value", &Plain::Value).Takes(1)}};
   return type;
 }
 

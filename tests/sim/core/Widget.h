@@ -1,6 +1,7 @@
 // A small sim object for the tests of the dispatch base: a get, a
 // property, a method with an optional argument, one that raises a host
-// error, one with a by-reference argument, and an event source.
+// error, one with a by-reference argument, one whose result has a default
+// member taking an argument, and an event source.
 #pragma once
 
 #include <memory>
@@ -35,17 +36,19 @@ class Widget final : public SimObject<Widget> {
   com::Variant Grow(Args& args);
   com::Variant Break(Args& args);
   com::Variant Swap(Args& args);
+  com::Variant GetPartner(Args& args);
 
   std::weak_ptr<WidgetModel> model_;
 };
 
-// No events, no extra interface ids.
+// No events, no extra interface ids; its default member Value([N]) gives N,
+// 1 by default.
 class Plain final : public SimObject<Plain> {
  public:
   static const ObjectType<Plain>& Type();
 
  private:
-  com::Variant Value(Args&) { return 1; }
+  com::Variant Value(Args& args) { return args[0].Int(1); }
 };
 
 }  // namespace corvane::sim::testing

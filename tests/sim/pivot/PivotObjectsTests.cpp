@@ -7,6 +7,7 @@
 #include "sim/excel/model/AppModel.h"
 #include "sim/excel/objects/ExcelObjects.h"
 #include "sim/excel/pivot/PivotTableModel.h"
+#include "tests/sim/core/Enumerated.h"
 #include "tests/sim/pivot/PivotFixtures.h"
 
 namespace corvane::sim::excel::pivot {
@@ -111,6 +112,32 @@ TEST_F(PivotObjectsTest, DataFieldFormatInTheCallersNotation) {
   com::Dispatch product(RangeAt(5, 1).Get(0x2DB).ToDispatch());
   EXPECT_THROW(product.Get(0xC1, {}, com::kLocaleEnUs), com::ComError);
   EXPECT_THROW(product.Put(0xC1, com::Variant(u"0,0"), {}, 1031), com::ComError);
+}
+
+// As a script reaches them: Worksheet.PivotTables with and without an index,
+// For Each over the collection, PivotFields by name.
+TEST_F(PivotObjectsTest, TablesAreWalkedAndReachedByIndex) {
+  PivotDefinition second = testing::WorkedExample();
+  second.name = u"PivotTable2";
+  second.destination = {1, 7};
+  second.page_fields.clear();
+  PivotTableModel::Place(sheet, testing::SalesRecords(), second);
+  com::Dispatch worksheet(NewSheetObject(sheet));
+  std::vector<std::u16string> names;
+  for (const auto& item : sim::testing::Enumerated(worksheet.Get(0x2B2).ToDispatch())) {
+    names.push_back(com::Dispatch(item.ToDispatch()).Get(0x6E).ToText());
+  }
+  EXPECT_EQ(names, (std::vector<std::u16string>{u"PivotTable1", u"PivotTable2"}));
+  EXPECT_EQ(com::Dispatch(worksheet.Call(0x2B2, {2}).ToDispatch()).Get(0x6E).ToText(), u"PivotTable2");
+  com::Dispatch pivot = TableAt(6, 3);
+  EXPECT_EQ(com::Dispatch(pivot.Call(0x2CE, {u"Region"}).ToDispatch()).Get(0x6E).ToText(), u"Region");
+  // A method takes no more than its own arguments.
+  try {
+    worksheet.Call(0x2B2, {1, 1});
+    ADD_FAILURE() << "PivotTables(1, 1) answered";
+  } catch (const com::ComError& error) {
+    EXPECT_EQ(error.code(), DISP_E_BADPARAMCOUNT);
+  }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "platform/com/ComError.h"
 #include "platform/com/ComGuard.h"
 #include "platform/com/Dispatch.h"
+#include "platform/com/ScopeExit.h"
 #include "platform/com/Text.h"
 
 namespace corvane::framework {
@@ -54,17 +55,6 @@ bool StillBound(IDispatch* control) {
     return false;
   }
 }
-
-class BusyScope {
- public:
-  explicit BusyScope(bool& flag) : flag_(flag) { flag_ = true; }
-  ~BusyScope() { flag_ = false; }
-  BusyScope(const BusyScope&) = delete;
-  BusyScope& operator=(const BusyScope&) = delete;
-
- private:
-  bool& flag_;
-};
 
 }  // namespace
 
@@ -161,7 +151,7 @@ void TkvxEventSink::RebindIfStale(TkvxCommandBarControl& item, const com::ComPtr
 
 void TkvxEventSink::Click(TkvxCommandBarControl& item) {
   if (busy_) return;
-  BusyScope busy(busy_);
+  com::FlagScope busy(busy_);
   item.DoClick();
 }
 

@@ -6,28 +6,10 @@
 
 set(class_key "HKCR\\CLSID\\{0D97D3D1-31A9-43F0-AE86-840E4F5C4009}")
 set(addin_key "HKCU\\Software\\Microsoft\\Office\\Excel\\AddIns\\CVFM.eaCVFM")
-# A 32-bit library is registered by the 32-bit tool, into the 32-bit view.
-if(BITS EQUAL 32 AND EXISTS ${PREFIX}/drive_c/windows/syswow64)
-  set(tools "C:\\windows\\syswow64\\")
-else()
-  set(tools "")
-endif()
-# The reg tool reads the 32-bit view unless told otherwise, and class keys
-# differ between the views.
-if(BITS EQUAL 64)
-  set(view /reg:64)
-else()
-  set(view "")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/WineTools.cmake)
+
 set(library "Z:${LIBRARY}")
 string(REPLACE "/" "\\" library "${library}")
-
-function(wine result output)
-  execute_process(COMMAND ${WINE_SESSION} run ${PREFIX} ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE text
-                  ERROR_VARIABLE errors)
-  set(${result} ${status} PARENT_SCOPE)
-  set(${output} "${text}" PARENT_SCOPE)
-endfunction()
 
 function(expect_query key pattern)
   wine(status text ${tools}reg.exe query "${key}" ${ARGN} ${view})

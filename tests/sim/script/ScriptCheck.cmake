@@ -8,17 +8,7 @@
 #         -DSERVER=<simexcel.dll> -DSCRIPT=<file.vbs> -DBITS=<32|64> -P ScriptCheck.cmake
 
 set(excel_class "{00024500-0000-0000-C000-000000000046}")
-# The 32-bit host and reg tool see the 32-bit view of the registry.
-if(BITS EQUAL 32 AND EXISTS ${PREFIX}/drive_c/windows/syswow64)
-  set(tools "C:\\windows\\syswow64\\")
-else()
-  set(tools "")
-endif()
-if(BITS EQUAL 64)
-  set(view /reg:64)
-else()
-  set(view "")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/../../../cmake/WineTools.cmake)
 
 function(windows_path result path)
   set(text "Z:${path}")
@@ -27,13 +17,6 @@ function(windows_path result path)
 endfunction()
 windows_path(server "${SERVER}")
 windows_path(script "${SCRIPT}")
-
-function(wine result output)
-  execute_process(COMMAND ${WINE_SESSION} run ${PREFIX} ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE text
-                  ERROR_VARIABLE errors)
-  set(${result} ${status} PARENT_SCOPE)
-  set(${output} "${text}${errors}" PARENT_SCOPE)
-endfunction()
 
 function(remove_entries)
   wine(status text ${tools}reg.exe delete "HKCR\\Excel.Application" /f ${view})

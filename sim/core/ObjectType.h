@@ -12,9 +12,10 @@
 // together; puts answer DISPATCH_PROPERTYPUT and DISPATCH_PROPERTYPUTREF.
 //
 // A member takes no positional arguments unless its entry says how many,
-// optional ones included: Get(0xAA, u"Item", &T::GetItem).Takes(2). A get or
-// method called with more hands the surplus to the default member of what
-// it returns (see InvokeMember).
+// optional ones included: Get(0xAA, u"Item", &T::GetItem).Takes(2). A get
+// called with more hands the surplus to the default member of what it
+// returns; a method or put given more is refused before it runs (see
+// InvokeMember).
 #pragma once
 
 #include <string>

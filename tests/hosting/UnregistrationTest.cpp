@@ -8,7 +8,10 @@
 #include "framework/commandbars/TkvxCommandBarControl.h"
 #include "framework/hosting/ControlRemoval.h"
 #include "platform/com/ComError.h"
+#include "platform/com/ComGuard.h"
+#include "platform/com/ComObject.h"
 #include "platform/com/FrameworkError.h"
+#include "sim/core/ApplicationFactory.h"
 #include "sim/excel/objects/ExcelStart.h"
 #include "tests/hosting/ServerFixture.h"
 #include "tests/support/Sweeps.h"
@@ -127,6 +130,41 @@ TEST_F(UnregistrationTest, ForAllUsersAFailingPassLeavesTheMachineKeySwitchedOff
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kAddinKey));
 }
 
+// Excel as the COM runtime starts it for this program, from this program's
+// own simulated host, so that its calls are counted and failed here too (a
+// server library would hold an instrumentation of its own).
+class ExcelOfThisProgram final : public com::ComObject<IClassFactory> {
+ public:
+  STDMETHODIMP CreateInstance(IUnknown* outer, REFIID riid, void** ppv) override {
+    if (!ppv) return E_POINTER;
+    *ppv = nullptr;
+    if (outer) return CLASS_E_NOAGGREGATION;
+    return com::Guard([&] { return sim::StartApplication()->QueryInterface(riid, ppv); });
+  }
+  STDMETHODIMP LockServer(BOOL) override { return S_OK; }
+};
+
+class ClassObjectRegistration {
+ public:
+  ClassObjectRegistration(REFCLSID classId, IClassFactory* factory) {
+    EXPECT_EQ(CoRegisterClassObject(classId, factory, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie_), S_OK);
+  }
+  ~ClassObjectRegistration() { CoRevokeClassObject(cookie_); }
+  ClassObjectRegistration(const ClassObjectRegistration&) = delete;
+  ClassObjectRegistration& operator=(const ClassObjectRegistration&) = delete;
+
+ private:
+  DWORD cookie_ = 0;
+};
+
+void QuitRunningExcel() {
+  com::ComPtr<IUnknown> active;
+  if (GetActiveObject(sim::kExcelApplicationClsid, nullptr, active.put()) != S_OK) return;
+  com::ComPtr<IDispatch> application;
+  ASSERT_EQ(active->QueryInterface(IID_IDispatch, application.put_void()), S_OK);
+  com::Dispatch(application).Call(kApplicationQuit);
+}
+
 // Unregistration runs inside an installer or a silent registration tool:
 // whichever host call fails, no box appears, and the registry ends either
 // fully unregistered or with the add-in key kept switched off.
@@ -136,6 +174,8 @@ TEST_F(UnregistrationTest, EveryFailingHostCallEndsWithoutABoxAndInAStateTheRegi
     if (user.KeyExists(kAddinKey)) user.DeleteKey(kAddinKey);
     EXPECT_EQ(server->RegisterServer(), S_OK);
   };
+  const auto excel = com::Make<ExcelOfThisProgram>();
+  const ClassObjectRegistration startedHere(sim::kExcelApplicationClsid, excel.get());
   for (const bool running : {true, false}) {
     SCOPED_TRACE(running ? "Excel running" : "Excel started for it");
     uint64_t calls = 0;
@@ -165,6 +205,8 @@ TEST_F(UnregistrationTest, EveryFailingHostCallEndsWithoutABoxAndInAStateTheRegi
       sim::Instrumentation::Instance().FailCall(k, E_FAIL, u"refused");
       const HRESULT result = server->UnregisterServer();
       sim::Instrumentation::Instance().ClearFaults();
+      // An Excel whose Quit was the failing call is still running.
+      QuitRunningExcel();
 
       EXPECT_TRUE(presenter.Boxes().empty());
       if (result == S_OK) {

@@ -71,7 +71,7 @@ TEST_F(AddInLoaderTest, StartupConnectsLoadBehaviourThreeThenCompletesShutdownDi
 
 TEST_F(AddInLoaderTest, AFailingAddInIsLeftUnloadedWithLoadBehaviourTwo) {
   TestAddInClass good(u"Test.Good", TestClass(4), journal);
-  TestAddInClass refusing(u"Test.Refusing", TestClass(5), journal, AddInBehaviour{true, false});
+  TestAddInClass refusing(u"Test.Refusing", TestClass(5), journal, AddInBehaviour{.failConnection = true});
   WriteAddInKey(HKEY_CURRENT_USER, u"Test.Good", 3);
   WriteAddInKey(HKEY_CURRENT_USER, u"Test.Missing", 3);  // no class registered
   WriteAddInKey(HKEY_CURRENT_USER, u"Test.Refusing", 3);
@@ -137,7 +137,7 @@ TEST_F(AddInLoaderTest, MachineKeysAreReadAfterTheUsersAndAUserKeyWins) {
 }
 
 TEST_F(AddInLoaderTest, AMachineKeyThatCannotBeWrittenStillUnloadsTheAddIn) {
-  TestAddInClass refusing(u"Test.Locked", TestClass(9), journal, AddInBehaviour{true, false});
+  TestAddInClass refusing(u"Test.Locked", TestClass(9), journal, AddInBehaviour{.failConnection = true});
   WriteAddInKey(HKEY_LOCAL_MACHINE, u"Test.Locked", 3);
   scratch.MakeReadOnly(HKEY_LOCAL_MACHINE);
   loader.Startup(application.get());

@@ -85,7 +85,7 @@ TEST_F(ComAddInObjectTest, TheLoaderHandsItToOnConnectionAndReleasesItAtShutdown
   registry::ScratchRegistry scratch;
   auto journal = std::make_shared<AddInJournal>();
   const GUID clsid{0x6F1C0100, 0x5A11, 0x4ADD, {0x9E, 0x11, 0, 0, 0, 0, 1, 0}};
-  TestAddInClass server(u"Test.WithObject", clsid, journal, AddInBehaviour{false, true});
+  TestAddInClass server(u"Test.WithObject", clsid, journal, AddInBehaviour{.setsObject = true});
   WriteAddInKey(HKEY_CURRENT_USER, u"Test.WithObject", 3);
   auto application = com::Make<PlainDispatch>();
   {

@@ -30,8 +30,8 @@ struct AddInBehaviour {
   // Work done with the held application (needs holdsHost) when start-up
   // completes and when shutdown begins; a COM error it raises is recorded
   // as "<name>.Error <the HRESULT's text>".
-  std::function<void(IDispatch* application)> onStartupComplete;
-  std::function<void(IDispatch* application)> onBeginShutdown;
+  std::function<void(IDispatch* application)> onStartupComplete = {};
+  std::function<void(IDispatch* application)> onBeginShutdown = {};
 };
 
 class TestAddInClass {

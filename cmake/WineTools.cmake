@@ -5,6 +5,7 @@
 #   tools   the folder prefix of the leg's own tools ("" or syswow64\)
 #   view    the reg tool's switch for the leg's registry view
 #   wine(<status var> <output var> <program> [args...])
+#   windows_path(<var> <path>)   a host path as the prefix's Z: drive names it
 
 # The 32-bit tools see the 32-bit view of the registry; the 64-bit reg tool
 # is told to read the 64-bit view, where class keys differ.
@@ -24,4 +25,10 @@ function(wine result output)
                   ERROR_VARIABLE errors)
   set(${result} ${status} PARENT_SCOPE)
   set(${output} "${text}${errors}" PARENT_SCOPE)
+endfunction()
+
+function(windows_path result path)
+  set(text "Z:${path}")
+  string(REPLACE "/" "\\" text "${text}")
+  set(${result} "${text}" PARENT_SCOPE)
 endfunction()

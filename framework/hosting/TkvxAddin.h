@@ -14,9 +14,9 @@
 #include <memory>
 
 #include "framework/events/TExcelApplication.h"
-#include "framework/hosting/Extensibility.h"
 #include "platform/com/ComObject.h"
 #include "platform/com/ComPtr.h"
+#include "published/Extensibility.h"
 
 namespace corvane::framework {
 

@@ -1,10 +1,10 @@
 #include "tests/hosting/ConnectionFixture.h"
 
-#include "framework/hosting/Extensibility.h"
 #include "framework/hosting/GuidText.h"
 #include "framework/hosting/HostMainWindow.h"
 #include "platform/com/Text.h"
 #include "platform/registry/Registry.h"
+#include "published/Extensibility.h"
 #include "sim/office/OfficeHost.h"
 #include "sim/office/OfficeStart.h"
 #include "sim/office/model/Bar.h"

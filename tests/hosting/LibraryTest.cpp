@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "framework/hosting/ClassRegistration.h"
-#include "framework/hosting/Extensibility.h"
 #include "platform/com/Bstr.h"
 #include "platform/com/ModulePath.h"
 #include "platform/com/OwnTypeLib.h"
 #include "platform/com/ServerRegistration.h"
 #include "platform/com/Text.h"
+#include "published/Extensibility.h"
 #include "tests/hosting/ServerFixture.h"
 
 namespace corvane::framework::testing {

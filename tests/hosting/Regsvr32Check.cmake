@@ -8,8 +8,7 @@ set(class_key "HKCR\\CLSID\\{0D97D3D1-31A9-43F0-AE86-840E4F5C4009}")
 set(addin_key "HKCU\\Software\\Microsoft\\Office\\Excel\\AddIns\\CVFM.eaCVFM")
 include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/WineTools.cmake)
 
-set(library "Z:${LIBRARY}")
-string(REPLACE "/" "\\" library "${library}")
+windows_path(library "${LIBRARY}")
 
 function(expect_query key pattern)
   wine(status text ${tools}reg.exe query "${key}" ${ARGN} ${view})

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string>
 
-#include "framework/hosting/Extensibility.h"
 #include "platform/com/ComPtr.h"
 #include "platform/com/com.h"
+#include "published/Extensibility.h"
 
 namespace corvane::sim::office {
 

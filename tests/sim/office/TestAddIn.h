@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/hosting/Extensibility.h"
 #include "platform/com/com.h"
+#include "published/Extensibility.h"
 
 namespace corvane::sim::office::testing {
 

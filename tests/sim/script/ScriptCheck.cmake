@@ -10,11 +10,6 @@
 set(excel_class "{00024500-0000-0000-C000-000000000046}")
 include(${CMAKE_CURRENT_LIST_DIR}/../../../cmake/WineTools.cmake)
 
-function(windows_path result path)
-  set(text "Z:${path}")
-  string(REPLACE "/" "\\" text "${text}")
-  set(${result} "${text}" PARENT_SCOPE)
-endfunction()
 windows_path(server "${SERVER}")
 windows_path(script "${SCRIPT}")
 

@@ -4,10 +4,10 @@
 
 #include "framework/commandbars/DesignRecords.h"
 #include "framework/commandbars/OfficeIds.h"
+#include "framework/commandbars/TkvxBarModule.h"
 #include "framework/commandbars/TkvxCommandBar.h"
 #include "framework/commandbars/TkvxCommandBarButton.h"
 #include "framework/commandbars/TkvxCommandBarPopup.h"
-#include "framework/hosting/TkvxCOMAddInModule.h"
 #include "platform/com/Dispatch.h"
 #include "platform/com/FrameworkError.h"
 
@@ -57,8 +57,8 @@ com::Variant Optional(std::optional<int32_t> value) { return value ? com::Varian
 // FindControl of a bar (with its menus) or, without a bar, of all the
 // host's bars. A failing call is thrown: taken for "not there" it would
 // make the build add a second control.
-Control FindOrThrow(TkvxCOMAddInModule& module, const Control& bar, std::optional<int32_t> type,
-                    std::optional<int32_t> id, const std::u16string& tag) {
+Control FindOrThrow(TkvxBarModule& module, const Control& bar, std::optional<int32_t> type, std::optional<int32_t> id,
+                    const std::u16string& tag) {
   const com::Variant tagArg = tag.empty() ? com::Variant::Omitted() : com::Variant(tag);
   if (bar) {
     return com::Dispatch(bar)
@@ -74,7 +74,7 @@ Control FindOrThrow(TkvxCOMAddInModule& module, const Control& bar, std::optiona
 }
 
 // By id and tag together on a bar, the type missing; null on any failure.
-Control FindByIdAndTag(TkvxCOMAddInModule& module, const Control& bar, int32_t id, const std::u16string& tag) noexcept {
+Control FindByIdAndTag(TkvxBarModule& module, const Control& bar, int32_t id, const std::u16string& tag) noexcept {
   if (!bar) return nullptr;
   try {
     return FindOrThrow(module, bar, std::nullopt, id, tag);
@@ -86,7 +86,7 @@ Control FindByIdAndTag(TkvxCOMAddInModule& module, const Control& bar, int32_t i
 // Buttons and boxes (kinds 0 to 3): a custom one found anywhere, a
 // built-in one on its bar; not re-created once the user deleted it.
 void BuildStandard(TkvxCommandBarControl& item, const Control& parent) {
-  TkvxCOMAddInModule& module = item.Module();
+  TkvxBarModule& module = item.Module();
   const int32_t type = item.HostControlType();
   // A custom one anywhere, so that a control the user dragged elsewhere
   // stays there; a built-in one on its bar.
@@ -108,13 +108,13 @@ void BuildStandard(TkvxCommandBarControl& item, const Control& parent) {
 // is only adopted from the bar. Its items are built in its menu.
 void BuildPopup(TkvxCommandBarControl& item, const Control& parent) {
   auto& popup = static_cast<TkvxCommandBarPopup&>(item);
-  TkvxCOMAddInModule& module = item.Module();
+  TkvxBarModule& module = item.Module();
   const bool custom = item.IsCustom();
   Control control =
-      custom ? FindOrThrow(module, nullptr, TkvxCOMAddInModule::kControlPopup, std::nullopt, item.OfficeTag())
-             : module.FindControlById(item.OwnerBar().HostBar(), TkvxCOMAddInModule::kControlPopup, item.OfficeID());
+      custom ? FindOrThrow(module, nullptr, TkvxBarModule::kControlPopup, std::nullopt, item.OfficeTag())
+             : module.FindControlById(item.OwnerBar().HostBar(), TkvxBarModule::kControlPopup, item.OfficeID());
   if (!control && custom) {
-    control = AddHostControl(item, parent, com::Variant(TkvxCOMAddInModule::kControlPopup), com::Variant::Omitted());
+    control = AddHostControl(item, parent, com::Variant(TkvxBarModule::kControlPopup), com::Variant::Omitted());
   }
   if (!control) return;
   item.AttachHostControl(control);
@@ -180,7 +180,7 @@ void BuildControl(TkvxCommandBarControl& Item, const com::ComPtr<IDispatch>& Par
   }
 }
 
-bool ModuleHasItemTagged(const TkvxCOMAddInModule& Module, const std::u16string& OfficeTag) {
+bool ModuleHasItemTagged(const TkvxBarModule& Module, const std::u16string& OfficeTag) {
   for (const TkvxCommandBar* bar : Module.CommandBarList()) {
     if (ControlsHaveItemTagged(bar->Controls(), OfficeTag)) return true;
   }
@@ -188,7 +188,7 @@ bool ModuleHasItemTagged(const TkvxCOMAddInModule& Module, const std::u16string&
 }
 
 com::ComPtr<IDispatch> FindRemovedControl(TkvxCommandBarControl& Item, const com::ComPtr<IDispatch>& HostBar) {
-  TkvxCOMAddInModule& module = Item.Module();
+  TkvxBarModule& module = Item.Module();
   const int32_t kind = Item.ControlKind();
   const int32_t type = Item.HostControlType();
   const bool custom = Item.IsCustom();
@@ -203,7 +203,7 @@ com::ComPtr<IDispatch> FindRemovedControl(TkvxCommandBarControl& Item, const com
   return control;
 }
 
-void RemoveOrphanControls(TkvxCOMAddInModule& Module, const TkvxCommandBar& Bar) noexcept {
+void RemoveOrphanControls(TkvxBarModule& Module, const TkvxCommandBar& Bar) noexcept {
   try {
     DesignRecords records(Module, DesignRecords::kControls);
     for (const std::u16string& tag : records.Names()) {

@@ -12,7 +12,7 @@
 
 namespace corvane::framework {
 
-class TkvxCOMAddInModule;
+class TkvxBarModule;
 class TkvxCommandBar;
 class TkvxCommandBarControl;
 
@@ -25,7 +25,7 @@ void BuildControl(TkvxCommandBarControl& Item, const com::ComPtr<IDispatch>& Par
 // Deletes, for each "Controls" record no item of the module's bars owns,
 // the control with that tag (looked for in Bar's host bar, then anywhere)
 // and its record; a record whose control is not found stays.
-void RemoveOrphanControls(TkvxCOMAddInModule& Module, const TkvxCommandBar& Bar) noexcept;
+void RemoveOrphanControls(TkvxBarModule& Module, const TkvxCommandBar& Bar) noexcept;
 
 // The host control of an item as removing the add-in looks for it (a
 // custom one in HostBar, then anywhere; a built-in one by its id); null
@@ -34,6 +34,6 @@ com::ComPtr<IDispatch> FindRemovedControl(TkvxCommandBarControl& Item, const com
 
 // Whether any item of the module's bars, popups' items included, has this
 // OfficeTag.
-bool ModuleHasItemTagged(const TkvxCOMAddInModule& Module, const std::u16string& OfficeTag);
+bool ModuleHasItemTagged(const TkvxBarModule& Module, const std::u16string& OfficeTag);
 
 }  // namespace corvane::framework

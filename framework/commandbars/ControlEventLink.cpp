@@ -1,7 +1,7 @@
 #include "framework/commandbars/ControlEventLink.h"
 
+#include "framework/commandbars/TkvxBarModule.h"
 #include "framework/commandbars/TkvxCommandBarControl.h"
-#include "framework/hosting/TkvxCOMAddInModule.h"
 
 namespace corvane::framework {
 

@@ -4,7 +4,7 @@
 // the control bound before, so a control never has two sinks of one item.
 #pragma once
 
-#include "framework/events/TkvxEventSink.h"
+#include "framework/commandbars/TkvxEventSink.h"
 #include "platform/com/ComPtr.h"
 #include "platform/com/com.h"
 

@@ -1,11 +1,10 @@
 #include "framework/commandbars/DesignRecords.h"
 
-#include "framework/hosting/TkvxCOMAddInModule.h"
+#include "framework/commandbars/TkvxBarModule.h"
 
 namespace corvane::framework {
 
-DesignRecords::DesignRecords(const TkvxCOMAddInModule& Module, std::u16string_view Subkey)
-    : registry_(HKEY_CURRENT_USER) {
+DesignRecords::DesignRecords(const TkvxBarModule& Module, std::u16string_view Subkey) : registry_(HKEY_CURRENT_USER) {
   std::u16string path = Module.AddInKeyPath();
   if (path.empty()) return;
   if (path.front() != u'\\') path.insert(path.begin(), u'\\');

@@ -14,7 +14,7 @@
 
 namespace corvane::framework {
 
-class TkvxCOMAddInModule;
+class TkvxBarModule;
 
 class DesignRecords {
  public:
@@ -22,7 +22,7 @@ class DesignRecords {
   static constexpr char16_t kControls[] = u"Controls";
 
   // Opens the subkey, creating it, as looking for a record does.
-  DesignRecords(const TkvxCOMAddInModule& Module, std::u16string_view Subkey);
+  DesignRecords(const TkvxBarModule& Module, std::u16string_view Subkey);
 
   bool IsOpen() const { return registry_.HasOpenKey(); }
   // The recorded revision; nullopt when missing or not an integer.

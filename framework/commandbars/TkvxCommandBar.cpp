@@ -2,9 +2,9 @@
 
 #include "framework/commandbars/ControlBuilding.h"
 #include "framework/commandbars/DesignRecords.h"
+#include "framework/commandbars/TkvxBarModule.h"
 #include "framework/commandbars/TkvxCommandBarAdvancedControl.h"
 #include "framework/commandbars/TkvxCommandBarPopup.h"
-#include "framework/hosting/TkvxCOMAddInModule.h"
 #include "platform/com/Dispatch.h"
 #include "platform/com/FrameworkError.h"
 #include "platform/com/ScopeExit.h"
@@ -25,8 +25,8 @@ void ForEachItem(const TkvxCommandBarControls& controls, const F& visit) {
 
 // Checked before the component joins its owner, so a refused bar leaves no
 // trace on it.
-TkvxCOMAddInModule& RequireModule(TComponent* owner) {
-  if (auto* module = dynamic_cast<TkvxCOMAddInModule*>(owner)) return *module;
+TkvxBarModule& RequireModule(TComponent* owner) {
+  if (auto* module = dynamic_cast<TkvxBarModule*>(owner)) return *module;
   const std::u16string ownerClass = owner ? com::Utf8ToUtf16(owner->ClassName()) : u"nil";
   com::RaiseFrameworkError(com::FrameworkError::kCommandBarOwner, {u"TkvxCommandBar", ownerClass});
 }
@@ -34,7 +34,7 @@ TkvxCOMAddInModule& RequireModule(TComponent* owner) {
 }  // namespace
 
 TkvxCommandBar::TkvxCommandBar(TComponent* Owner)
-    : TComponent((RequireModule(Owner), Owner)), module_(*dynamic_cast<TkvxCOMAddInModule*>(Owner)), controls_(*this) {
+    : TComponent((RequireModule(Owner), Owner)), module_(*dynamic_cast<TkvxBarModule*>(Owner)), controls_(*this) {
   supportedApps_ = module_.SupportedApps();
   module_.AddCommandBar(this);
 }

@@ -9,15 +9,15 @@
 
 #include "framework/commandbars/CommandBarTypes.h"
 #include "framework/commandbars/HostPropertyPush.h"
+#include "framework/commandbars/OfficeHostApp.h"
 #include "framework/commandbars/OfficeIds.h"
 #include "framework/commandbars/TkvxCommandBarControls.h"
 #include "framework/design/TComponent.h"
-#include "framework/hosting/OfficeHostApp.h"
 #include "platform/com/ComPtr.h"
 
 namespace corvane::framework {
 
-class TkvxCOMAddInModule;
+class TkvxBarModule;
 
 class TkvxCommandBar : public TComponent, public HostPropertyPush {
  public:
@@ -28,9 +28,10 @@ class TkvxCommandBar : public TComponent, public HostPropertyPush {
 
   std::string_view ClassName() const override { return "TkvxCommandBar"; }
 
-  TkvxCOMAddInModule& Module() const { return module_; }
+  TkvxBarModule& Module() const { return module_; }
   TkvxCommandBarControls& Controls() { return controls_; }
   const TkvxCommandBarControls& Controls() const { return controls_; }
+  DesignItems* DesignedItems() override { return &controls_; }
   // Replaces the items by copies of Source's (TkvxCommandBarControls::Assign).
   void SetControls(const TkvxCommandBarControls& Source) { controls_.Assign(Source); }
 
@@ -104,7 +105,7 @@ class TkvxCommandBar : public TComponent, public HostPropertyPush {
   void BuildItems();
   void DeleteEmptyHostBar();
 
-  TkvxCOMAddInModule& module_;
+  TkvxBarModule& module_;
   TkvxCommandBarControls controls_;
   TkvxHostAppSet supportedApps_;
   std::u16string commandBarName_;

@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "framework/hosting/TkvxCOMAddInModule.h"
+#include "framework/commandbars/TkvxBarModule.h"
 
 namespace corvane::framework {
 

@@ -1,11 +1,11 @@
 #include "framework/commandbars/TkvxCommandBarControl.h"
 
 #include "framework/commandbars/DesignRecords.h"
+#include "framework/commandbars/TkvxBarModule.h"
 #include "framework/commandbars/TkvxCommandBar.h"
 #include "framework/commandbars/TkvxCommandBarControls.h"
 #include "framework/commandbars/TkvxCommandBarPopup.h"
 #include "framework/design/NewGuidText.h"
-#include "framework/hosting/TkvxCOMAddInModule.h"
 #include "platform/com/Dispatch.h"
 #include "platform/com/ScopeExit.h"
 
@@ -32,7 +32,7 @@ TkvxCommandBar& TkvxCommandBarControl::OwnerBar() const { return collection_.Own
 
 TkvxCommandBarPopup* TkvxCommandBarControl::ParentPopup() const { return collection_.ParentPopup(); }
 
-TkvxCOMAddInModule& TkvxCommandBarControl::Module() const { return OwnerBar().Module(); }
+TkvxBarModule& TkvxCommandBarControl::Module() const { return OwnerBar().Module(); }
 
 size_t TkvxCommandBarControl::Index() const { return collection_.IndexOf(this); }
 

@@ -26,7 +26,7 @@ namespace corvane::framework {
 class TkvxCommandBar;
 class TkvxCommandBarControls;
 class TkvxCommandBarPopup;
-class TkvxCOMAddInModule;
+class TkvxBarModule;
 
 class TkvxCommandBarControl : public TObject, public HostPropertyPush {
  public:
@@ -46,7 +46,7 @@ class TkvxCommandBarControl : public TObject, public HostPropertyPush {
   TkvxCommandBar& OwnerBar() const;
   // The popup whose menu holds the item, or null on a bar.
   TkvxCommandBarPopup* ParentPopup() const;
-  TkvxCOMAddInModule& Module() const;
+  TkvxBarModule& Module() const;
   // 0-based position in the collection.
   size_t Index() const;
 

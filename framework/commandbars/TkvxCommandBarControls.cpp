@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "framework/commandbars/CommandBarDesign.h"
 #include "framework/commandbars/TkvxCommandBar.h"
 #include "framework/commandbars/TkvxCommandBarAdvancedControl.h"
 #include "framework/commandbars/TkvxCommandBarButton.h"
@@ -61,6 +62,12 @@ TkvxCommandBarControls::TkvxCommandBarControls(TkvxCommandBar& OwnerBar, TkvxCom
 TkvxCommandBarControls::~TkvxCommandBarControls() = default;
 
 bool TkvxCommandBarControls::HasItemClass(int32_t Kind) { return FindItemClass(Kind) != nullptr; }
+
+int32_t TkvxCommandBarControls::ItemKind(size_t Index) const { return Items(Index).ControlKind(); }
+
+const PropertyTable* TkvxCommandBarControls::ItemProperties(int32_t Kind) const {
+  return HasItemClass(Kind) ? ItemPropertyTable(Kind) : nullptr;
+}
 
 TkvxCommandBarControl& TkvxCommandBarControls::AddControl(int32_t Kind) {
   const ItemClass* itemClass = FindItemClass(Kind);

@@ -1,4 +1,5 @@
-// The owned, ordered items of a command bar (or of a popup's menu).
+// The owned, ordered items of a command bar (or of a popup's menu); the
+// design reader and writer see them as DesignItems.
 #pragma once
 
 #include <cstddef>
@@ -7,13 +8,14 @@
 #include <vector>
 
 #include "framework/commandbars/TkvxCommandBarControl.h"
+#include "framework/design/DesignItems.h"
 
 namespace corvane::framework {
 
 class TkvxCommandBar;
 class TkvxCommandBarPopup;
 
-class TkvxCommandBarControls {
+class TkvxCommandBarControls final : public DesignItems {
  public:
   // The items of a bar, or of a popup's menu (ParentPopup) on that bar.
   explicit TkvxCommandBarControls(TkvxCommandBar& OwnerBar, TkvxCommandBarPopup* ParentPopup = nullptr);
@@ -44,6 +46,14 @@ class TkvxCommandBarControls {
 
   // True for the kind codes AddControl can create.
   static bool HasItemClass(int32_t Kind);
+
+  // DesignItems.
+  size_t ItemCount() const override { return Count(); }
+  TObject& ItemAt(size_t Index) const override { return Items(Index); }
+  int32_t ItemKind(size_t Index) const override;
+  const PropertyTable* ItemProperties(int32_t Kind) const override;
+  void ClearItems() override { Clear(); }
+  TObject& AddItem(int32_t Kind) override { return AddControl(Kind); }
 
  private:
   TkvxCommandBar& ownerBar_;

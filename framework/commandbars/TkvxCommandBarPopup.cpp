@@ -1,7 +1,7 @@
 #include "framework/commandbars/TkvxCommandBarPopup.h"
 
+#include "framework/commandbars/TkvxBarModule.h"
 #include "framework/commandbars/TkvxCommandBar.h"
-#include "framework/hosting/TkvxCOMAddInModule.h"
 #include "platform/com/Dispatch.h"
 #include "platform/com/ScopeExit.h"
 
@@ -34,7 +34,7 @@ void TkvxCommandBarPopup::Assign(const TkvxCommandBarControl& Source) {
 }
 
 void TkvxCommandBarPopup::DeleteHostControl(bool Temporary) {
-  TkvxCOMAddInModule& module = Module();
+  TkvxBarModule& module = Module();
   // A child's failure still leaves the popup unbound.
   const com::ScopeExit unbind([this] { AttachHostControl(nullptr); });
   for (size_t i = controls_.Count(); i-- > 0;) {

@@ -18,6 +18,7 @@ class TkvxCommandBarPopup final : public TkvxCommandBarControl {
 
   TkvxCommandBarControls& Controls() { return controls_; }
   const TkvxCommandBarControls& Controls() const { return controls_; }
+  DesignItems* DesignedItems() override { return &controls_; }
 
   // The bar that drops down from the bound host popup; null while unbound
   // or when the host does not give it.

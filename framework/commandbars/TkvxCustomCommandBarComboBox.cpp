@@ -1,7 +1,7 @@
 #include "framework/commandbars/TkvxCustomCommandBarComboBox.h"
 
+#include "framework/commandbars/TkvxBarModule.h"
 #include "framework/events/OfficeEventInterfaces.h"
-#include "framework/hosting/TkvxCOMAddInModule.h"
 #include "platform/com/ComError.h"
 #include "platform/com/Dispatch.h"
 

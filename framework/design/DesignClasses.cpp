@@ -1,21 +1,13 @@
 #include "framework/design/DesignClasses.h"
 
+#include <algorithm>
 #include <vector>
-
-#include "framework/commandbars/TkvxCommandBar.h"
-#include "framework/events/ExcelAppEventsPropertyTable.h"
-#include "framework/events/TkvxExcelAppEvents.h"
 
 namespace corvane::framework {
 namespace {
 
 std::vector<DesignClass>& Catalogue() {
-  static std::vector<DesignClass> classes = {
-      {"TkvxCommandBar", [](TkvxCOMAddInModule& module) -> TComponent* { return new TkvxCommandBar(&module); },
-       CommandBarPropertyTable},
-      {"TkvxExcelAppEvents", [](TkvxCOMAddInModule& module) -> TComponent* { return new TkvxExcelAppEvents(&module); },
-       ExcelAppEventsPropertyTable},
-  };
+  static std::vector<DesignClass> classes;
   return classes;
 }
 
@@ -28,6 +20,15 @@ const DesignClass* FindDesignClass(std::string_view name) {
   return nullptr;
 }
 
-void RegisterDesignClass(DesignClass designClass) { Catalogue().push_back(std::move(designClass)); }
+void RegisterDesignClass(DesignClass designClass) {
+  auto& classes = Catalogue();
+  auto existing = std::find_if(classes.begin(), classes.end(),
+                               [&](const DesignClass& entry) { return entry.name == designClass.name; });
+  if (existing != classes.end()) {
+    *existing = std::move(designClass);
+  } else {
+    classes.push_back(std::move(designClass));
+  }
+}
 
 }  // namespace corvane::framework

@@ -1,9 +1,9 @@
 // The catalogue the design reader and writer work from: the classes a
-// design may place on a module (name → how to create one, its property
-// table), the module's own table, and the item tables by kind code.
+// design may place on a module, each with how to create one and its
+// property table. The layers above register their classes (command bars,
+// event components) before a design is read.
 #pragma once
 
-#include <cstdint>
 #include <functional>
 #include <string_view>
 
@@ -16,19 +16,14 @@ class TComponent;
 struct DesignClass {
   std::string_view name;
   // Creates the component owned by the module; the owner's checks apply.
-  std::function<TComponent*(TkvxCOMAddInModule&)> create;
+  std::function<TComponent*(TComponent& module)> create;
   const PropertyTable& (*properties)();
 };
 
 // Null for a class the catalogue does not have.
 const DesignClass* FindDesignClass(std::string_view name);
-// Adds a class (event components, other bar kinds) to the catalogue.
+// Adds a class to the catalogue; a class registered again replaces the
+// entry it had, so registering is idempotent.
 void RegisterDesignClass(DesignClass designClass);
-
-const PropertyTable& ModulePropertyTable();
-const PropertyTable& CommandBarPropertyTable();
-// The properties of an item of that kind code; null for a kind without an
-// item class.
-const PropertyTable* ItemPropertyTable(int32_t kind);
 
 }  // namespace corvane::framework

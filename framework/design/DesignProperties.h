@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/design/DesignHandlerNames.h"
 #include "framework/design/DesignHandlers.h"
 #include "framework/design/DesignTree.h"
 #include "framework/design/DesignValues.h"
@@ -18,12 +19,15 @@
 
 namespace corvane::framework {
 
-class TkvxCOMAddInModule;
+class TComponent;
 
 // What reading and writing see besides the object: the module whose
-// handlers the design names, and its handler table while reading.
+// handlers the design names (and which owns the designed components), where
+// it keeps the names the design assigned, and its handler table while
+// reading.
 struct DesignContext {
-  TkvxCOMAddInModule& module;
+  TComponent& module;
+  DesignHandlerNames& names;
   const DesignHandlers* handlers = nullptr;
 };
 

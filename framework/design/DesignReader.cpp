@@ -5,13 +5,11 @@
 #include <type_traits>
 #include <vector>
 
-#include "framework/commandbars/TkvxCommandBar.h"
-#include "framework/commandbars/TkvxCommandBarPopup.h"
 #include "framework/design/DesignClasses.h"
 #include "framework/design/DesignError.h"
+#include "framework/design/DesignItems.h"
 #include "framework/design/DesignParser.h"
 #include "framework/design/LittleEndian.h"
-#include "framework/hosting/TkvxCOMAddInModule.h"
 #include "platform/com/Text.h"
 
 namespace corvane::framework {
@@ -19,8 +17,8 @@ namespace {
 
 class Reader {
  public:
-  Reader(TkvxCOMAddInModule& module, const DesignHandlers& handlers)
-      : module_(module), design_(module.ClassName()), context_{module, &handlers} {}
+  Reader(const DesignRoot& root, const DesignHandlers& handlers)
+      : root_(root), module_(root.module), design_(module_.ClassName()), context_{module_, root.names, &handlers} {}
 
   void Read(std::string_view text) {
     const DesignObject root = ParseDesign(text, design_);
@@ -29,14 +27,15 @@ class Reader {
            "the design is for \"" + root.className + "\", not for \"" + std::string(module_.ClassName()) + "\"");
     }
     module_.SetName(root.name);
-    Apply(module_, root.properties, ModulePropertyTable(), root.name, nullptr);
+    Apply(module_, root.properties, root_.properties, root.name, nullptr);
     for (const auto& child : root.children) ReadComponent(child, root.name);
   }
 
  private:
-  // The bar or popup being read: the kinds its "ButtonTypes" gave.
+  // The holder of items being read (a bar, a popup): the kinds its
+  // "ButtonTypes" gave.
   struct BarState {
-    TkvxCommandBarControls& controls;
+    DesignItems& controls;
     std::string path;
     std::vector<int32_t> kinds;
     bool kindsRead = false;
@@ -58,19 +57,19 @@ class Reader {
       Fail(object.line, path, "a component named \"" + object.name + "\" exists already");
     TComponent* component = Guarded(object.line, path, [&] { return designClass->create(module_); });
     component->SetName(object.name);
-    auto* bar = dynamic_cast<TkvxCommandBar*>(component);
-    if (!bar) {
-      Apply(*component, object.properties, designClass->properties(), path, nullptr);
-      return;
-    }
-    ApplyWithItems(*bar, bar->Controls(), object.properties, designClass->properties(), path);
+    ApplyObject(*component, object.properties, designClass->properties(), path);
   }
 
-  // An object holding items (a bar, a popup): its properties, its
+  // An object's properties; for one holding items (a bar, a popup) its
   // "ButtonTypes" and "Buttons" among them.
-  void ApplyWithItems(TObject& object, TkvxCommandBarControls& controls, const std::vector<DesignProperty>& properties,
-                      const PropertyTable& table, const std::string& path) {
-    BarState state{controls, path, {}, false, false, 0};
+  void ApplyObject(TObject& object, const std::vector<DesignProperty>& properties, const PropertyTable& table,
+                   const std::string& path) {
+    DesignItems* controls = object.DesignedItems();
+    if (!controls) {
+      Apply(object, properties, table, path, nullptr);
+      return;
+    }
+    BarState state{*controls, path, {}, false, false, 0};
     Apply(object, properties, table, path, &state);
     if (state.kindsRead && !state.itemsRead && !state.kinds.empty()) {
       Fail(state.kindsLine, path + ".Buttons",
@@ -144,8 +143,8 @@ class Reader {
 
   void ReadItems(BarState& state, const DesignProperty& property) {
     state.itemsRead = true;
-    TkvxCommandBarControls& controls = state.controls;
-    controls.Clear();
+    DesignItems& controls = state.controls;
+    controls.ClearItems();
     const auto& entries = property.value.items;
     for (size_t i = 0; i < entries.size(); ++i) {
       const std::string path = state.path + ".Buttons[" + std::to_string(i) + "]";
@@ -155,17 +154,10 @@ class Reader {
                  " kinds)");
       }
       const int32_t kind = state.kinds[i] & 0xFF;
-      const PropertyTable* table = ItemPropertyTable(kind);
-      if (!table || !TkvxCommandBarControls::HasItemClass(kind)) {
-        Fail(entries[i].line, path, "unknown class: the kind " + std::to_string(kind) + " has no item class");
-      }
-      TkvxCommandBarControl& item =
-          Guarded(entries[i].line, path, [&]() -> TkvxCommandBarControl& { return controls.AddControl(kind); });
-      if (auto* popup = dynamic_cast<TkvxCommandBarPopup*>(&item)) {
-        ApplyWithItems(item, popup->Controls(), entries[i].properties, *table, path);
-      } else {
-        Apply(item, entries[i].properties, *table, path, nullptr);
-      }
+      const PropertyTable* table = controls.ItemProperties(kind);
+      if (!table) Fail(entries[i].line, path, "unknown class: the kind " + std::to_string(kind) + " has no item class");
+      TObject& item = Guarded(entries[i].line, path, [&]() -> TObject& { return controls.AddItem(kind); });
+      ApplyObject(item, entries[i].properties, *table, path);
     }
     if (entries.size() < state.kinds.size()) {
       Fail(property.line, state.path + ".Buttons",
@@ -174,15 +166,16 @@ class Reader {
     }
   }
 
-  TkvxCOMAddInModule& module_;
+  const DesignRoot& root_;
+  TComponent& module_;
   std::string design_;
   DesignContext context_;
 };
 
 }  // namespace
 
-void ReadDesign(TkvxCOMAddInModule& module, std::string_view text, const DesignHandlers& handlers) {
-  Reader(module, handlers).Read(text);
+void ReadDesign(const DesignRoot& root, std::string_view text, const DesignHandlers& handlers) {
+  Reader(root, handlers).Read(text);
 }
 
 }  // namespace corvane::framework

@@ -1,10 +1,10 @@
-// HandlerProperty of DesignProperties.h: needs the module for its handler
-// names, so it is defined apart.
+// HandlerProperty of DesignProperties.h, defined apart as it needs the
+// design's errors.
 #pragma once
 
 #include "framework/design/DesignError.h"
 #include "framework/design/DesignProperties.h"
-#include "framework/hosting/TkvxCOMAddInModule.h"
+#include "framework/design/TComponent.h"
 
 namespace corvane::framework {
 
@@ -27,10 +27,10 @@ PropertyInfo HandlerProperty(std::string_view name, E T::*field) {
     E bound = handler->template Bind<Sig>(context.module);
     if (!bound) throw DesignFault("handler \"" + value.text + "\" does not fit " + std::string(name));
     design_detail::As<T>(object).*field = std::move(bound);
-    context.module.DesignNames().Record(&object, name, value.text);
+    context.names.Record(&object, name, value.text);
   };
   info.write = [name](const TObject& object, const DesignContext& context) -> std::optional<DesignValue> {
-    const std::string_view handler = context.module.DesignNames().Find(&object, name);
+    const std::string_view handler = context.names.Find(&object, name);
     if (handler.empty()) return std::nullopt;
     return DesignValue::OfName(std::string(handler));
   };

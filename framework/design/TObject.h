@@ -7,6 +7,8 @@
 
 namespace corvane::framework {
 
+class DesignItems;
+
 class TObject {
  public:
   TObject() = default;
@@ -16,6 +18,11 @@ class TObject {
 
   // The class name as the documents and the design text give it.
   virtual std::string_view ClassName() const = 0;
+
+  // The items the object holds in its design (a bar's or a popup's
+  // controls), or null for an object that holds none.
+  virtual DesignItems* DesignedItems() { return nullptr; }
+  const DesignItems* DesignedItems() const { return const_cast<TObject*>(this)->DesignedItems(); }
 };
 
 }  // namespace corvane::framework

@@ -5,6 +5,11 @@
 
 namespace corvane::framework {
 
+DesignClass ExcelAppEventsDesignClass() {
+  return {"TkvxExcelAppEvents", [](TComponent& module) -> TComponent* { return new TkvxExcelAppEvents(&module); },
+          ExcelAppEventsPropertyTable};
+}
+
 const PropertyTable& ExcelAppEventsPropertyTable() {
   using E = TkvxExcelAppEvents;
   static const PropertyTable kTable = {

@@ -1,8 +1,8 @@
 #include "framework/events/TExcelApplicationEvents.h"
 
 #include "framework/events/TExcelApplication.h"
+#include "framework/events/TkvxEventModule.h"
 #include "framework/events/TkvxExcelAppEvents.h"
-#include "framework/hosting/TkvxCOMAddInModule.h"
 
 namespace corvane::framework {
 
@@ -16,20 +16,20 @@ TExcelApplicationEvents::TExcelApplicationEvents(TComponent* Owner)
 
 TExcelApplicationEvents::~TExcelApplicationEvents() = default;
 
-TExcelApplicationEvents* TExcelApplicationEvents::Find(TkvxCOMAddInModule& Module) {
+TExcelApplicationEvents* TExcelApplicationEvents::Find(TComponent& Module) {
   for (size_t i = 0; i < Module.ComponentCount(); ++i) {
     if (auto* events = dynamic_cast<TExcelApplicationEvents*>(Module.Components(i))) return events;
   }
   return nullptr;
 }
 
-void TExcelApplicationEvents::Attach(TkvxCOMAddInModule& Module, IUnknown* Application) {
+void TExcelApplicationEvents::Attach(TComponent& Module, IUnknown* Application) {
   TExcelApplicationEvents* events = Find(Module);
   if (!events) events = new TExcelApplicationEvents(&Module);
   events->ConnectTo(Application);
 }
 
-void TExcelApplicationEvents::Detach(TkvxCOMAddInModule& Module) noexcept {
+void TExcelApplicationEvents::Detach(TComponent& Module) noexcept {
   if (TExcelApplicationEvents* events = Find(Module)) events->Disconnect();
 }
 

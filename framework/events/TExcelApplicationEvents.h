@@ -22,16 +22,16 @@ class TExcelApplicationEvents : public TkvxCustomEvents {
   // Connects the module's ExcelApp to Application's events, through the
   // module's one TExcelApplicationEvents (made on first use). Throws as
   // ConnectTo does.
-  static void Attach(TkvxCOMAddInModule& Module, IUnknown* Application);
+  static void Attach(TComponent& Module, IUnknown* Application);
   // Disconnects it, if the module has one.
-  static void Detach(TkvxCOMAddInModule& Module) noexcept;
+  static void Detach(TComponent& Module) noexcept;
 
   // Hands the call to the module's ExcelApp (nothing while it has none).
   void InvokeEvent(DISPID DispID, std::vector<com::Variant>& Params) override;
 
  private:
   static TkvxServerData& ApplicationServerData();
-  static TExcelApplicationEvents* Find(TkvxCOMAddInModule& Module);
+  static TExcelApplicationEvents* Find(TComponent& Module);
 };
 
 }  // namespace corvane::framework

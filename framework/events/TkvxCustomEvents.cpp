@@ -1,14 +1,14 @@
 #include "framework/events/TkvxCustomEvents.h"
 
 #include "framework/events/TkvxEventDispatch.h"
-#include "framework/hosting/TkvxCOMAddInModule.h"
+#include "framework/events/TkvxEventModule.h"
 #include "platform/com/ComError.h"
 #include "platform/com/FrameworkError.h"
 #include "platform/com/Text.h"
 
 namespace corvane::framework {
 TComponent* TkvxCustomEvents::CheckedOwner(TComponent* Owner, std::string_view ClassName) {
-  if (dynamic_cast<TkvxCOMAddInModule*>(Owner)) return Owner;
+  if (dynamic_cast<TkvxEventModule*>(Owner)) return Owner;
   if (auto* events = dynamic_cast<TkvxCustomEvents*>(Owner); events && events->OwnsSubSinks()) return Owner;
   const std::u16string owner = Owner ? com::Utf8ToUtf16(Owner->ClassName()) : u"nil";
   com::RaiseFrameworkError(com::FrameworkError::kEventComponentOwner, {com::Utf8ToUtf16(ClassName), owner});
@@ -61,11 +61,11 @@ void TkvxCustomEvents::Disconnect() {
   host_.reset();
 }
 
-TkvxCOMAddInModule& TkvxCustomEvents::Module() const {
+TkvxEventModule& TkvxCustomEvents::Module() const {
   TComponent* owner = Owner();
   while (auto* events = dynamic_cast<TkvxCustomEvents*>(owner)) owner = events->Owner();
   // The constructor admitted only these owners.
-  return dynamic_cast<TkvxCOMAddInModule&>(*owner);
+  return dynamic_cast<TkvxEventModule&>(*owner);
 }
 
 com::ComPtr<IConnectionPoint> TkvxCustomEvents::EventPoint() const noexcept {

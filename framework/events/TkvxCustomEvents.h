@@ -20,7 +20,7 @@
 
 namespace corvane::framework {
 
-class TkvxCOMAddInModule;
+class TkvxEventModule;
 class TkvxEventDispatch;
 
 class TkvxCustomEvents : public TComponent, public IUnknown {
@@ -56,7 +56,7 @@ class TkvxCustomEvents : public TComponent, public IUnknown {
   TkvxEventDispatch& Dispatcher() const { return *dispatch_.get(); }
   // The module whose HandleError receives the handlers' exceptions: the
   // owner, or the owner's module for a sub-sink.
-  TkvxCOMAddInModule& Module() const;
+  TkvxEventModule& Module() const;
 
  protected:
   // Owner must be the add-in module, or an event component that owns

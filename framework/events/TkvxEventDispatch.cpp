@@ -2,7 +2,7 @@
 
 #include "framework/events/EventArguments.h"
 #include "framework/events/TkvxCustomEvents.h"
-#include "framework/hosting/TkvxCOMAddInModule.h"
+#include "framework/events/TkvxEventModule.h"
 #include "platform/com/ComGuard.h"
 
 namespace corvane::framework {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "framework/hosting/OfficeHostApp.h"
+#include "framework/commandbars/OfficeHostApp.h"
 
 namespace corvane::framework {
 

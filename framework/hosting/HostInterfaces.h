@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "framework/hosting/OfficeHostApp.h"
+#include "framework/commandbars/OfficeHostApp.h"
 #include "platform/com/com.h"
 
 namespace corvane::framework {

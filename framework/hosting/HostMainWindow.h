@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "framework/hosting/OfficeHostApp.h"
+#include "framework/commandbars/OfficeHostApp.h"
 #include "platform/com/com.h"
 
 namespace corvane::framework {

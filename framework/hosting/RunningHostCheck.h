@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "framework/hosting/OfficeHostApp.h"
+#include "framework/commandbars/OfficeHostApp.h"
 #include "platform/com/ComPtr.h"
 #include "platform/com/com.h"
 

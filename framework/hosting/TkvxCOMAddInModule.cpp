@@ -5,7 +5,6 @@
 
 #include "framework/commandbars/BarNameMatch.h"
 #include "framework/commandbars/OfficeIds.h"
-#include "framework/commandbars/ShortcutHook.h"
 #include "framework/commandbars/TkvxCommandBar.h"
 #include "framework/design/DesignReader.h"
 #include "framework/events/TExcelApplication.h"
@@ -14,6 +13,8 @@
 #include "framework/hosting/GuidText.h"
 #include "framework/hosting/HostInterfaces.h"
 #include "framework/hosting/HostMainWindow.h"
+#include "framework/hosting/ModuleDesign.h"
+#include "framework/hosting/ShortcutHook.h"
 #include "framework/hosting/TkvxAddin.h"
 #include "framework/hosting/TkvxFactory.h"
 #include "platform/com/ComError.h"
@@ -431,7 +432,7 @@ void TkvxCOMAddInModule::AddSink(TkvxEventSink* Sink) { sinkList_.push_back(Sink
 void TkvxCOMAddInModule::RemoveSink(TkvxEventSink* Sink) { std::erase(sinkList_, Sink); }
 
 void TkvxCOMAddInModule::LoadDesign(std::string_view Text, const DesignHandlers& Handlers) {
-  ReadDesign(*this, Text, Handlers);
+  ReadDesign(ModuleDesignRoot(*this), Text, Handlers);
   designLoaded_ = true;
   RaiseEvent(OnCreate);
 }

@@ -16,11 +16,13 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/commandbars/TkvxBarModule.h"
 #include "framework/design/DesignHandlerNames.h"
 #include "framework/design/DesignHandlers.h"
 #include "framework/design/Events.h"
 #include "framework/design/TComponent.h"
-#include "framework/hosting/OfficeHostApp.h"
+#include "framework/events/TkvxEventModule.h"
+#include "framework/hosting/ModuleDesign.h"
 #include "platform/com/ComPtr.h"
 #include "platform/com/com.h"
 
@@ -39,23 +41,10 @@ class TkvxFactory;
 class ShortcutHook;
 struct HostInterface;
 
-// StartMode values, from the "KVXStartMode" registry value.
-enum : uint8_t {
-  kvxStartModeFirstStart = 0,
-  kvxStartModeNormal = 1,
-  kvxStartModeUninstall = 2,
-  kvxStartModeUnknown = 255,
-};
-
-class TkvxCOMAddInModule : public TComponent {
+// Bars, items and sinks see the module as a TkvxBarModule, event
+// components as a TkvxEventModule.
+class TkvxCOMAddInModule : public TComponent, public TkvxBarModule, public TkvxEventModule {
  public:
-  // Office control type numbers for the lookups.
-  static constexpr int32_t kControlButton = 1;
-  static constexpr int32_t kControlEdit = 2;
-  static constexpr int32_t kControlDropDown = 3;
-  static constexpr int32_t kControlComboBox = 4;
-  static constexpr int32_t kControlPopup = 10;
-
   // Sets the defaults; a derived module then streams its design in.
   TkvxCOMAddInModule();
   ~TkvxCOMAddInModule() override;
@@ -74,7 +63,7 @@ class TkvxCOMAddInModule : public TComponent {
   void SetLoadBehavior(int32_t v) { loadBehavior_ = v; }
   bool RegisterForAllUsers() const { return registerForAllUsers_; }
   void SetRegisterForAllUsers(bool v) { registerForAllUsers_ = v; }
-  TkvxHostAppSet SupportedApps() const { return supportedApps_; }
+  TkvxHostAppSet SupportedApps() const override { return supportedApps_; }
   // Empty set: framework error 31101 "SupportedApps", and the set stays.
   void SetSupportedApps(TkvxHostAppSet v);
   bool XLAutomationAddIn() const { return xlAutomationAddIn_; }
@@ -106,15 +95,15 @@ class TkvxCOMAddInModule : public TComponent {
   // "<AddInName> error: the add-in has fired an exception.\r\n<message>".
   // An exception raised inside OnError is reported in a box of its own and
   // never re-enters OnError. Never throws.
-  void HandleError(const std::exception& E) noexcept;
-  void HandleError(std::exception_ptr E) noexcept;
+  void HandleError(const std::exception& E) noexcept override;
+  void HandleError(std::exception_ptr E) noexcept override;
   // Raises a notify event if assigned; its exception goes to HandleError.
   void RaiseEvent(const TNotifyEvent& Event) noexcept;
 
   // The host.
   void SetHostApp(com::ComPtr<IDispatch> Application);
   const com::ComPtr<IDispatch>& HostApp() const { return hostApp_; }
-  TkvxOfficeHostApp HostKind() const { return hostKind_; }
+  TkvxOfficeHostApp HostKind() const override { return hostKind_; }
   // Registration names the host itself instead of recognising it: the
   // host counts as recognised from then on.
   void SetHostKind(TkvxOfficeHostApp Kind) {
@@ -131,7 +120,7 @@ class TkvxCOMAddInModule : public TComponent {
   // Excel creates and connects ExcelApp; connects the first of the module's
   // event components of the host's class.
   void DetectHost();
-  TExcelApplication* ExcelApp() const { return excelApp_.get(); }
+  TExcelApplication* ExcelApp() const override { return excelApp_.get(); }
   // The event component DetectHost connected, or null.
   TkvxCustomEvents* ConnectedEvents() const { return connectedEvents_; }
   // Disconnects the event component, then frees the host application object.
@@ -140,22 +129,23 @@ class TkvxCOMAddInModule : public TComponent {
   // The host's CommandBars collection, or null (errors swallowed).
   com::ComPtr<IDispatch> GetCommandBars();
   // The cached collection (null until filled) and its filling.
-  const com::ComPtr<IDispatch>& CommandBars() const { return commandBars_; }
-  void FillCommandBarCache();
+  const com::ComPtr<IDispatch>& CommandBars() const override { return commandBars_; }
+  void FillCommandBarCache() override;
   void ClearCommandBarCache() { commandBars_ = nullptr; }
   // The host bar of that name, or null; fills the cache first if empty. A
   // failing host call is thrown: the bar building reports it and must not
   // take it for "no such bar".
-  com::ComPtr<IDispatch> FindCommandBar(std::u16string_view Name);
+  com::ComPtr<IDispatch> FindCommandBar(std::u16string_view Name) override;
 
   // Control lookups: the host control or null, never raising. A missing
   // type is passed to the host as a missing argument.
   com::ComPtr<IDispatch> FindControlByTag(const com::ComPtr<IDispatch>& Bar, std::optional<int32_t> ControlType,
-                                          std::u16string_view Tag) noexcept;
+                                          std::u16string_view Tag) noexcept override;
   com::ComPtr<IDispatch> FindControlById(const com::ComPtr<IDispatch>& Bar, std::optional<int32_t> ControlType,
-                                         int32_t Id) noexcept;
-  com::ComPtr<IDispatch> FindHostControlByTag(std::optional<int32_t> ControlType, std::u16string_view Tag) noexcept;
-  com::ComPtr<IDispatch> FindHostControlById(std::optional<int32_t> ControlType, int32_t Id) noexcept;
+                                         int32_t Id) noexcept override;
+  com::ComPtr<IDispatch> FindHostControlByTag(std::optional<int32_t> ControlType,
+                                              std::u16string_view Tag) noexcept override;
+  com::ComPtr<IDispatch> FindHostControlById(std::optional<int32_t> ControlType, int32_t Id) noexcept override;
 
   // The class factory and the connection object that made the module.
   // Neither is counted: the connection object owns the module, and the
@@ -168,19 +158,19 @@ class TkvxCOMAddInModule : public TComponent {
   // The add-in's registry key (from the root of the current user's hive):
   // the factory's GetAddinKey for HostKind. Without a factory, the path a
   // test set as a stand-in, else empty.
-  std::u16string AddInKeyPath() const;
+  std::u16string AddInKeyPath() const override;
   void SetAddInKeyPath(std::u16string_view Path) { addInKeyPath_ = std::u16string(Path); }
   // The add-in's ProgID, as the class factory gives it (a stand-in without
   // one): a built-in button that must call the add-in names it in its
   // OnAction.
-  std::u16string ProgID() const;
+  std::u16string ProgID() const override;
   void SetProgID(std::u16string_view Id) { progId_ = std::u16string(Id); }
   // The module registry object.
   registry::Registry& ModuleRegistry() { return *registry_; }
   // Opens AddInKeyPath in the module registry object (created if missing);
   // false when there is no path or the key cannot be opened.
   bool OpenAddInKey();
-  uint8_t StartMode() const { return startMode_; }
+  uint8_t StartMode() const override { return startMode_; }
   // Reads "KVXStartMode" of the open add-in key into StartMode.
   void ReadStartMode();
   // After a first start: "KVXStartMode" = "NORMAL".
@@ -207,16 +197,16 @@ class TkvxCOMAddInModule : public TComponent {
   void Abandon() noexcept;
 
   // Bars and sinks (neither list owns its entries).
-  const std::vector<TkvxCommandBar*>& CommandBarList() const { return commandBarList_; }
-  void AddCommandBar(TkvxCommandBar* Bar);
-  void RemoveCommandBar(TkvxCommandBar* Bar);
+  const std::vector<TkvxCommandBar*>& CommandBarList() const override { return commandBarList_; }
+  void AddCommandBar(TkvxCommandBar* Bar) override;
+  void RemoveCommandBar(TkvxCommandBar* Bar) override;
   const std::vector<TkvxEventSink*>& SinkList() const { return sinkList_; }
-  void AddSink(TkvxEventSink* Sink);
-  void RemoveSink(TkvxEventSink* Sink);
+  void AddSink(TkvxEventSink* Sink) override;
+  void RemoveSink(TkvxEventSink* Sink) override;
 
   // The handler names the design assigned, for writing the design again.
-  DesignHandlerNames& DesignNames() { return designNames_; }
-  const DesignHandlerNames& DesignNames() const { return designNames_; }
+  DesignHandlerNames& DesignNames() override { return designNames_; }
+  const DesignHandlerNames& DesignNames() const override { return designNames_; }
 
  protected:
   // Streams the design text in (DesignReader.h); a DesignError leaves the

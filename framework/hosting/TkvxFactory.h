@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/hosting/OfficeHostApp.h"
+#include "framework/commandbars/OfficeHostApp.h"
 #include "platform/com/ComPtr.h"
 #include "platform/com/com.h"
 

@@ -4,8 +4,8 @@
 
 #include "addin/ButtonStates.h"
 #include "addin/CommandTags.h"
-#include "framework/design/DesignWriter.h"
 #include "framework/design/EmbeddedDesign.h"
+#include "framework/hosting/ModuleDesign.h"
 #include "tests/addin/ModuleFixture.h"
 
 CORVANE_DECLARE_DESIGN(TAddInModuleDesign);

@@ -3,7 +3,7 @@
 // and never duplicated, left as the user has them until their revision
 // changes, not re-created after the user deleted them, orphans deleted,
 // removal of the add-in; clicks through the sinks.
-#include "framework/events/TkvxEventSink.h"
+#include "framework/commandbars/TkvxEventSink.h"
 #include "sim/office/model/UserActions.h"
 #include "sim/office/objects/Clicks.h"
 #include "tests/framework/BindingFixture.h"

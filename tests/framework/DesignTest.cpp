@@ -9,7 +9,7 @@
 #include "framework/commandbars/TkvxCommandBar.h"
 #include "framework/commandbars/TkvxCommandBarButton.h"
 #include "framework/design/DesignError.h"
-#include "framework/design/DesignWriter.h"
+#include "framework/hosting/ModuleDesign.h"
 #include "tests/framework/TestModule.h"
 
 namespace corvane::framework::testing {

@@ -8,7 +8,7 @@
 #include "framework/commandbars/TkvxCommandBarComboBox.h"
 #include "framework/commandbars/TkvxCommandBarPopup.h"
 #include "framework/design/DesignError.h"
-#include "framework/design/DesignWriter.h"
+#include "framework/hosting/ModuleDesign.h"
 #include "tests/framework/TestModule.h"
 
 namespace corvane::framework::testing {

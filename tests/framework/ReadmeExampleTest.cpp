@@ -4,8 +4,8 @@
 
 #include "framework/commandbars/TkvxCommandBar.h"
 #include "framework/commandbars/TkvxCommandBarButton.h"
-#include "framework/design/DesignWriter.h"
 #include "framework/design/EmbeddedDesign.h"
+#include "framework/hosting/ModuleDesign.h"
 #include "framework/hosting/TkvxCOMAddInModule.h"
 
 CORVANE_DECLARE_DESIGN(ReadmeExampleDesign);

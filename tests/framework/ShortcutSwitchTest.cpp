@@ -3,7 +3,7 @@
 // end of the start-up when on and none is there yet.
 #include <gtest/gtest.h>
 
-#include "framework/commandbars/ShortcutHook.h"
+#include "framework/hosting/ShortcutHook.h"
 #include "tests/framework/TestModule.h"
 
 namespace corvane::framework::testing {

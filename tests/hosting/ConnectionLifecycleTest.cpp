@@ -9,9 +9,9 @@
 #include <thread>
 #include <type_traits>
 
-#include "framework/commandbars/ShortcutHook.h"
 #include "framework/events/TExcelApplication.h"
 #include "framework/hosting/HostMainWindow.h"
+#include "framework/hosting/ShortcutHook.h"
 #include "platform/com/ComError.h"
 #include "platform/com/Dispatch.h"
 #include "platform/com/Text.h"

@@ -5,8 +5,8 @@
 
 #include "framework/design/DesignError.h"
 #include "framework/design/DesignHandlers.h"
-#include "framework/design/DesignWriter.h"
 #include "framework/events/TkvxExcelAppEvents.h"
+#include "framework/hosting/ModuleDesign.h"
 #include "tests/framework/events/EventsFixture.h"
 
 namespace corvane::framework::testing {

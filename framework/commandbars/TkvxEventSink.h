@@ -17,7 +17,7 @@
 
 namespace corvane::framework {
 
-class TkvxCOMAddInModule;
+class TkvxBarModule;
 class TkvxCommandBarControl;
 
 class TkvxEventSink final : public com::ComObject<CommandBarButtonEvents> {
@@ -25,7 +25,7 @@ class TkvxEventSink final : public com::ComObject<CommandBarButtonEvents> {
   // Advises a new sink on Item's host control: button events when its Type
   // is a button, combo box events otherwise. A failing host call throws and
   // nothing stays advised.
-  static com::ComPtr<TkvxEventSink> Create(TkvxCOMAddInModule& Module, TkvxCommandBarControl& Item);
+  static com::ComPtr<TkvxEventSink> Create(TkvxBarModule& Module, TkvxCommandBarControl& Item);
 
   // Unadvises from the item's host control (errors swallowed) and lets go
   // of the module and the item: a host that still calls finds a detached
@@ -46,13 +46,13 @@ class TkvxEventSink final : public com::ComObject<CommandBarButtonEvents> {
   void* QueryOther(REFIID riid) override;
 
  private:
-  TkvxEventSink(TkvxCOMAddInModule& Module, TkvxCommandBarControl& Item) : module_(&Module), item_(&Item) {}
+  TkvxEventSink(TkvxBarModule& Module, TkvxCommandBarControl& Item) : module_(&Module), item_(&Item) {}
 
   void Deliver(DISPPARAMS& params);
   void RebindIfStale(TkvxCommandBarControl& item, const com::ComPtr<IDispatch>& fired);
   void Click(TkvxCommandBarControl& item);
 
-  TkvxCOMAddInModule* module_;
+  TkvxBarModule* module_;
   TkvxCommandBarControl* item_;
   // The interface chosen at connection is the one to unadvise, whatever
   // control the item was re-bound to since.

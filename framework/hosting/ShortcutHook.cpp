@@ -1,4 +1,4 @@
-#include "framework/commandbars/ShortcutHook.h"
+#include "framework/hosting/ShortcutHook.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "framework/hosting/OfficeHostApp.h"
+#include "framework/commandbars/OfficeHostApp.h"
 
 namespace corvane::framework {
 

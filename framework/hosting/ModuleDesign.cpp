@@ -1,8 +1,35 @@
-// The stored properties of TkvxCOMAddInModule, in the order they are written.
+#include "framework/hosting/ModuleDesign.h"
+
+#include "framework/commandbars/CommandBarDesign.h"
 #include "framework/design/DesignClasses.h"
+#include "framework/design/DesignWriter.h"
+#include "framework/design/HandlerProperty.h"
+#include "framework/events/ExcelAppEventsPropertyTable.h"
 #include "framework/hosting/TkvxCOMAddInModule.h"
 
 namespace corvane::framework {
+namespace {
+
+// The classes of this framework a design may place on a module. The design
+// layer knows none of them; they are registered before the first design is
+// read or written.
+void RegisterFrameworkDesignClasses() {
+  static const bool registered = [] {
+    RegisterDesignClass(CommandBarDesignClass());
+    RegisterDesignClass(ExcelAppEventsDesignClass());
+    return true;
+  }();
+  (void)registered;
+}
+
+}  // namespace
+
+DesignRoot ModuleDesignRoot(TkvxCOMAddInModule& Module) {
+  RegisterFrameworkDesignClasses();
+  return DesignRoot{Module, ModulePropertyTable(), Module.DesignNames()};
+}
+
+std::string WriteDesign(TkvxCOMAddInModule& Module) { return WriteDesign(ModuleDesignRoot(Module)); }
 
 const PropertyTable& ModulePropertyTable() {
   using M = TkvxCOMAddInModule;

@@ -1,10 +1,10 @@
-#include "framework/events/TkvxEventSink.h"
+#include "framework/commandbars/TkvxEventSink.h"
 
 #include <string_view>
 
+#include "framework/commandbars/TkvxBarModule.h"
 #include "framework/commandbars/TkvxCommandBarControl.h"
 #include "framework/events/EventArguments.h"
-#include "framework/hosting/TkvxCOMAddInModule.h"
 #include "platform/com/ComError.h"
 #include "platform/com/ComGuard.h"
 #include "platform/com/Dispatch.h"
@@ -58,7 +58,7 @@ bool StillBound(IDispatch* control) {
 
 }  // namespace
 
-com::ComPtr<TkvxEventSink> TkvxEventSink::Create(TkvxCOMAddInModule& Module, TkvxCommandBarControl& Item) {
+com::ComPtr<TkvxEventSink> TkvxEventSink::Create(TkvxBarModule& Module, TkvxCommandBarControl& Item) {
   auto sink = com::ComPtr<TkvxEventSink>::adopt(new TkvxEventSink(Module, Item));
   IDispatch* control = Item.HostControl().get();
   if (!control) throw com::ComError(E_POINTER, u"The item has no host control to connect to.");
@@ -113,7 +113,7 @@ HRESULT TkvxEventSink::Invoke(DISPID dispIdMember, REFIID, LCID, WORD, DISPPARAM
   if (!pDispParams) return E_POINTER;
   // Re-binding the item releases the sink it had: this one, maybe.
   const com::ComPtr<TkvxEventSink> self(this);
-  TkvxCOMAddInModule* module = module_;
+  TkvxBarModule* module = module_;
   return com::GuardFixed(
       S_OK, [&] { Deliver(*pDispParams); },
       [module](std::exception_ptr error) {

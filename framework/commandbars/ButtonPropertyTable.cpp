@@ -1,10 +1,10 @@
 // The stored properties of a button, in the order they are written: those
 // every item has, then the button's own, then the revision.
+#include "framework/commandbars/CommandBarDesign.h"
+#include "framework/commandbars/ItemPropertyTables.h"
 #include "framework/commandbars/TkvxCommandBar.h"
 #include "framework/commandbars/TkvxCommandBarButton.h"
-#include "framework/design/DesignClasses.h"
 #include "framework/design/GlyphData.h"
-#include "framework/design/ItemPropertyTables.h"
 
 namespace corvane::framework {
 namespace {

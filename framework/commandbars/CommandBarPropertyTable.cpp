@@ -1,8 +1,13 @@
 // The stored properties of TkvxCommandBar, in the order they are written.
+#include "framework/commandbars/CommandBarDesign.h"
 #include "framework/commandbars/TkvxCommandBar.h"
-#include "framework/design/DesignClasses.h"
 
 namespace corvane::framework {
+
+DesignClass CommandBarDesignClass() {
+  return {"TkvxCommandBar", [](TComponent& module) -> TComponent* { return new TkvxCommandBar(&module); },
+          CommandBarPropertyTable};
+}
 
 const PropertyTable& CommandBarPropertyTable() {
   using B = TkvxCommandBar;

@@ -1,11 +1,11 @@
 // The stored properties of the item kinds other than the button, in the
 // order they are written, and the table of each kind code.
-#include "framework/design/ItemPropertyTables.h"
+#include "framework/commandbars/ItemPropertyTables.h"
+#include "framework/commandbars/CommandBarDesign.h"
 #include "framework/commandbars/TkvxCommandBar.h"
 #include "framework/commandbars/TkvxCommandBarAdvancedControl.h"
 #include "framework/commandbars/TkvxCommandBarPopup.h"
 #include "framework/commandbars/TkvxCustomCommandBarComboBox.h"
-#include "framework/design/DesignClasses.h"
 #include "framework/design/DesignError.h"
 
 namespace corvane::framework {

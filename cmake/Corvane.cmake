@@ -7,7 +7,9 @@ else()
 endif()
 
 add_library(corvane_options INTERFACE)
-target_compile_options(corvane_options INTERFACE -Wall -Wextra -Wno-unused-parameter)
+# A warning fails the build in every leg: a warning left standing hides the
+# next one.
+target_compile_options(corvane_options INTERFACE -Wall -Wextra -Wno-unused-parameter -Werror)
 target_include_directories(corvane_options INTERFACE ${PROJECT_SOURCE_DIR})
 
 if(CORVANE_WINDOWS)

@@ -1,0 +1,3 @@
+#pragma once
+
+#include "framework/hosting/TkvxCOMAddInModule.h"

@@ -1,0 +1,2 @@
+#include "addin/TAddInModule.h"
+#include "tests/support/Fixture.h"

@@ -1,0 +1,4 @@
+#pragma once
+
+#include "platform/com/com.h"
+#include "framework/design/TComponent.h"

@@ -39,7 +39,7 @@ int VersionFromCurVer(std::u16string_view curVer, std::u16string_view progId) {
 
 TkvxFactory::TkvxFactory(TkvxComServer& Server, TkvxConnectionClass ConnectionClass, const CLSID& ClassId,
                          TkvxModuleClass ModuleClass)
-    : OuterCountedObject(Server.FactoryReferences()),
+    : com::OuterCountedObject<IClassFactory>(Server.FactoryReferences()),
       server_(Server),
       connectionClass_(ConnectionClass),
       classId_(ClassId),

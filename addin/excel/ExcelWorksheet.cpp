@@ -8,9 +8,7 @@
 namespace corvane::addin::excel {
 
 bool ExcelWorksheet::IsWorksheet(IDispatch* sheet) {
-  if (!sheet) return false;
-  com::ComPtr<IUnknown> worksheet;
-  return SUCCEEDED(sheet->QueryInterface(framework::kExcelWorksheetIid, worksheet.put_void())) && worksheet;
+  return static_cast<bool>(com::try_as<IUnknown>(sheet, framework::kExcelWorksheetIid));
 }
 
 ExcelPivotTable ExcelWorksheet::PivotTables(std::u16string_view name) const {

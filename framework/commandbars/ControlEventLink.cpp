@@ -8,7 +8,7 @@ namespace corvane::framework {
 void ControlEventLink::Bind(TkvxCommandBarControl& Item, const IID& Interface) {
   Drop();
   const com::ComPtr<IDispatch>& control = Item.HostControl();
-  if (!control || FAILED(control->QueryInterface(Interface, host_.put_void()))) host_ = nullptr;
+  host_ = control.try_as<IDispatch>(Interface);
   if (!host_) return;
   item_ = &Item;
   sink_ = TkvxEventSink::Create(Item.Module(), Item);

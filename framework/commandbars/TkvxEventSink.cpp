@@ -23,8 +23,7 @@ int32_t ControlType(IDispatch* control) { return Read(control, kDispControlType)
 // The control's connection point for events; throws what the host answers.
 com::ComPtr<IConnectionPoint> EventPoint(IDispatch* control, const IID& events) {
   if (!control) throw com::ComError(E_POINTER, u"The item has no host control.");
-  com::ComPtr<IConnectionPointContainer> container;
-  com::ThrowIfFailed(control->QueryInterface(IID_IConnectionPointContainer, container.put_void()));
+  const auto container = com::as<IConnectionPointContainer>(control);
   com::ComPtr<IConnectionPoint> point;
   com::ThrowIfFailed(container->FindConnectionPoint(events, point.put()));
   return point;
@@ -84,17 +83,6 @@ void* TkvxEventSink::QueryOther(REFIID riid) {
   return IsEqualIID(riid, kCommandBarComboBoxEventsIid) ? static_cast<IDispatch*>(this) : nullptr;
 }
 
-HRESULT TkvxEventSink::GetTypeInfoCount(UINT* pctinfo) {
-  if (!pctinfo) return E_POINTER;
-  *pctinfo = 0;
-  return S_OK;
-}
-
-HRESULT TkvxEventSink::GetTypeInfo(UINT, LCID, ITypeInfo** ppTInfo) {
-  if (ppTInfo) *ppTInfo = nullptr;
-  return E_FAIL;
-}
-
 HRESULT TkvxEventSink::GetIDsOfNames(REFIID, LPOLESTR* rgszNames, UINT cNames, LCID, DISPID* rgDispId) {
   if (!rgDispId || !rgszNames) return E_POINTER;
   if (cNames != 1) return E_INVALIDARG;
@@ -107,15 +95,14 @@ HRESULT TkvxEventSink::GetIDsOfNames(REFIID, LPOLESTR* rgszNames, UINT cNames, L
   });
 }
 
-HRESULT TkvxEventSink::Invoke(DISPID dispIdMember, REFIID, LCID, WORD, DISPPARAMS* pDispParams, VARIANT*, EXCEPINFO*,
-                              UINT*) {
-  if (dispIdMember != kDispControlEvent) return DISP_E_MEMBERNOTFOUND;
-  if (!pDispParams) return E_POINTER;
+HRESULT TkvxEventSink::Invoked(DISPID id, WORD, DISPPARAMS* params, VARIANT*) {
+  if (id != kDispControlEvent) return DISP_E_MEMBERNOTFOUND;
+  if (!params) return E_POINTER;
   // Re-binding the item releases the sink it had: this one, maybe.
   const com::ComPtr<TkvxEventSink> self(this);
   TkvxBarModule* module = module_;
   return com::GuardFixed(
-      S_OK, [&] { Deliver(*pDispParams); },
+      S_OK, [&] { Deliver(*params); },
       [module](std::exception_ptr error) {
         if (module) module->HandleError(error);
       });
@@ -128,8 +115,8 @@ void TkvxEventSink::Deliver(DISPPARAMS& params) {
   EventArguments arguments(&params);
   if (arguments.Count() == 0) return;
   const com::ComPtr<IDispatch> fired = arguments.Values()[0].ToDispatch();
-  com::ComPtr<IDispatch> control;
-  if (!fired || FAILED(fired->QueryInterface(kCommandBarControlIid, control.put_void())) || !control) return;
+  const auto control = fired.try_as<IDispatch>(kCommandBarControlIid);
+  if (!control) return;
   // Office raises the event on every control with the clicked one's tag.
   if (Read(control.get(), kDispControlTag).ToText() != item->OfficeTag()) return;
   RebindIfStale(*item, control);
@@ -142,10 +129,8 @@ void TkvxEventSink::RebindIfStale(TkvxCommandBarControl& item, const com::ComPtr
   const int32_t kind = item.ControlKind();
   const IID& wanted =
       kind == kvxKindButton || kind == kvxKindAdvancedControl ? kCommandBarButtonIid : kCommandBarComboBoxIid;
-  com::ComPtr<IDispatch> typed;
-  if (FAILED(fired->QueryInterface(wanted, typed.put_void())) || !typed) {
-    throw com::ComError(E_NOINTERFACE, u"The control that fired is not of its item's kind.");
-  }
+  com::ComPtr<IDispatch> typed = fired.try_as<IDispatch>(wanted);
+  if (!typed) throw com::ComError(E_NOINTERFACE, u"The control that fired is not of its item's kind.");
   item.AttachHostControl(std::move(typed));
 }
 

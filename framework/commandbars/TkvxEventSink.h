@@ -11,8 +11,8 @@
 #pragma once
 
 #include "framework/events/OfficeEventInterfaces.h"
-#include "platform/com/ComObject.h"
 #include "platform/com/ComPtr.h"
+#include "platform/com/DispatchStub.h"
 #include "platform/com/com.h"
 
 namespace corvane::framework {
@@ -20,7 +20,7 @@ namespace corvane::framework {
 class TkvxBarModule;
 class TkvxCommandBarControl;
 
-class TkvxEventSink final : public com::ComObject<CommandBarButtonEvents> {
+class TkvxEventSink final : public com::DispatchStub<CommandBarButtonEvents> {
  public:
   // Advises a new sink on Item's host control: button events when its Type
   // is a button, combo box events otherwise. A failing host call throws and
@@ -36,14 +36,12 @@ class TkvxEventSink final : public com::ComObject<CommandBarButtonEvents> {
   DWORD Cookie() const { return cookie_; }
   bool Busy() const { return busy_; }
 
-  STDMETHODIMP GetTypeInfoCount(UINT* pctinfo) override;
-  STDMETHODIMP GetTypeInfo(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo) override;
+  // The one event name of the control's type.
   STDMETHODIMP GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid, DISPID* rgDispId) override;
-  STDMETHODIMP Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pDispParams,
-                      VARIANT* pVarResult, EXCEPINFO* pExcepInfo, UINT* puArgErr) override;
 
  protected:
   void* QueryOther(REFIID riid) override;
+  HRESULT Invoked(DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result) override;
 
  private:
   TkvxEventSink(TkvxBarModule& Module, TkvxCommandBarControl& Item) : module_(&Module), item_(&Item) {}

@@ -15,7 +15,7 @@ std::string Compose(const std::string& design, int line, const std::string& plac
 }  // namespace
 
 DesignError::DesignError(std::string design, int line, std::string place, std::string what)
-    : com::ComError(E_FAIL, com::Utf8ToUtf16(Compose(design, line, place, what))),
+    : com::ComError(HRESULT_FROM_WIN32(ERROR_INVALID_DATA), com::Utf8ToUtf16(Compose(design, line, place, what))),
       design_(std::move(design)),
       line_(line),
       place_(std::move(place)),

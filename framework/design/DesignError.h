@@ -1,6 +1,7 @@
 // A design that cannot be streamed in: the message names the design, the
 // line and the place ("xlCBar.Buttons[3].Caption") before what is wrong.
-// A ComError, so that a boundary guard or HandleError reports its text.
+// A ComError (the data is invalid: HRESULT_FROM_WIN32(ERROR_INVALID_DATA)),
+// so that a boundary guard or HandleError reports its text.
 #pragma once
 
 #include <string>

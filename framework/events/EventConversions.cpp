@@ -13,10 +13,8 @@ bool IsNothing(const com::Variant& argument) {
 com::ComPtr<IDispatch> QueryObject(const com::Variant& argument, const IID& iid) {
   if (IsNothing(argument)) return nullptr;
   const com::ComPtr<IUnknown> object = argument.ToUnknown();
-  com::ComPtr<IDispatch> typed;
-  if (!object || FAILED(object->QueryInterface(iid, typed.put_void())) || !typed) {
-    throw com::ComError(E_NOINTERFACE, u"An event argument is not the host object the event declares.");
-  }
+  com::ComPtr<IDispatch> typed = object.try_as<IDispatch>(iid);
+  if (!typed) throw com::ComError(E_NOINTERFACE, u"An event argument is not the host object the event declares.");
   return typed;
 }
 

@@ -34,10 +34,8 @@ class EventArgs {
   com::ComPtr<IDispatch> Object(UINT index, const IID& iid) const {
     com::ComPtr<IDispatch> held = Dispatch(At(index));
     if (!held) return held;
-    com::ComPtr<IDispatch> typed;
-    const HRESULT hr = held->QueryInterface(iid, typed.put_void());
-    if (FAILED(hr) || !typed)
-      throw com::ComError(E_NOINTERFACE, u"An event argument is not the expected Excel object.");
+    com::ComPtr<IDispatch> typed = held.try_as<IDispatch>(iid);
+    if (!typed) throw com::ComError(E_NOINTERFACE, u"An event argument is not the expected Excel object.");
     return typed;
   }
   com::ComPtr<IDispatch> Workbook(UINT index) const { return Object(index, kExcelWorkbookIid); }
@@ -223,9 +221,8 @@ com::Variant GetMember(const com::ComPtr<IDispatch>& app, DISPID id) {
 void TExcelApplication::ConnectTo(com::ComPtr<IDispatch> app) {
   Disconnect();
   if (!app) throw com::ComError(E_POINTER, u"No Excel application to connect to.");
-  com::ComPtr<IDispatch> typed;
-  const HRESULT hr = app->QueryInterface(kExcelApplicationIid, typed.put_void());
-  if (FAILED(hr) || !typed) throw com::ComError(E_NOINTERFACE, u"The host is not Excel's application.");
+  com::ComPtr<IDispatch> typed = app.try_as<IDispatch>(kExcelApplicationIid);
+  if (!typed) throw com::ComError(E_NOINTERFACE, u"The host is not Excel's application.");
   app_ = std::move(typed);
 }
 

@@ -27,28 +27,13 @@ TkvxCustomEvents::~TkvxCustomEvents() {
   --data_.InstanceCount;
 }
 
-HRESULT TkvxCustomEvents::QueryInterface(REFIID riid, void** ppv) {
-  if (!ppv) return E_POINTER;
-  *ppv = nullptr;
-  if (!IsEqualIID(riid, IID_IUnknown)) return E_NOINTERFACE;
-  *ppv = static_cast<IUnknown*>(this);
-  AddRef();
-  return S_OK;
-}
-
-ULONG TkvxCustomEvents::AddRef() { return ++refs_; }
-
-ULONG TkvxCustomEvents::Release() { return --refs_; }
-
 void TkvxCustomEvents::InvokeEvent(DISPID, std::vector<com::Variant>&) {}
 
 void TkvxCustomEvents::ConnectTo(IUnknown* HostObject) {
   Disconnect();
   if (!HostObject) throw com::ComError(E_POINTER, u"No host object to connect the events to.");
-  com::ComPtr<IDispatch> host;
-  if (FAILED(HostObject->QueryInterface(data_.IntfIID, host.put_void())) || !host) {
-    throw com::ComError(E_NOINTERFACE, u"The host object does not support the interface of its events.");
-  }
+  com::ComPtr<IDispatch> host = com::try_as<IDispatch>(HostObject, data_.IntfIID);
+  if (!host) throw com::ComError(E_NOINTERFACE, u"The host object does not support the interface of its events.");
   host_ = std::move(host);
   Advise();
 }
@@ -69,12 +54,9 @@ TkvxEventModule& TkvxCustomEvents::Module() const {
 }
 
 com::ComPtr<IConnectionPoint> TkvxCustomEvents::EventPoint() const noexcept {
-  com::ComPtr<IConnectionPointContainer> container;
+  const auto container = host_.try_as<IConnectionPointContainer>();
   com::ComPtr<IConnectionPoint> point;
-  if (!host_ || FAILED(host_->QueryInterface(IID_IConnectionPointContainer, container.put_void())) || !container) {
-    return point;
-  }
-  if (FAILED(container->FindConnectionPoint(data_.EventIID, point.put()))) point.reset();
+  if (!container || FAILED(container->FindConnectionPoint(data_.EventIID, point.put()))) point.reset();
   return point;
 }
 

@@ -14,6 +14,7 @@
 
 #include "framework/design/TComponent.h"
 #include "framework/events/TkvxServerData.h"
+#include "platform/com/ComObject.h"
 #include "platform/com/ComPtr.h"
 #include "platform/com/Variant.h"
 #include "platform/com/com.h"
@@ -23,16 +24,11 @@ namespace corvane::framework {
 class TkvxEventModule;
 class TkvxEventDispatch;
 
-class TkvxCustomEvents : public TComponent, public IUnknown {
+class TkvxCustomEvents : public TComponent, public com::CountedObject<IUnknown> {
  public:
   ~TkvxCustomEvents() override;
 
   std::string_view ClassName() const override { return "TkvxCustomEvents"; }
-
-  // IUnknown: IUnknown alone; AddRef and Release count and free nothing.
-  STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override;
-  STDMETHODIMP_(ULONG) AddRef() override;
-  STDMETHODIMP_(ULONG) Release() override;
 
   // One host call, Params[0] being the event's first parameter. The base
   // handles no event.
@@ -50,7 +46,6 @@ class TkvxCustomEvents : public TComponent, public IUnknown {
 
   const TkvxServerData& ServerData() const { return data_; }
   DWORD Cookie() const { return cookie_; }
-  ULONG RefCount() const { return refs_; }
   bool Connected() const { return static_cast<bool>(host_); }
   // The dispatcher the host is advised with (the component's own reference).
   TkvxEventDispatch& Dispatcher() const { return *dispatch_.get(); }
@@ -76,7 +71,6 @@ class TkvxCustomEvents : public TComponent, public IUnknown {
   com::ComPtr<IConnectionPoint> EventPoint() const noexcept;
 
   TkvxServerData& data_;
-  ULONG refs_ = 0;
   com::ComPtr<TkvxEventDispatch> dispatch_;
   DWORD cookie_ = 0;
   com::ComPtr<IDispatch> host_;

@@ -10,39 +10,24 @@ namespace corvane::framework {
 TkvxEventDispatch::TkvxEventDispatch(TkvxCustomEvents& Events)
     : events_(&Events), eventIid_(Events.ServerData().EventIID) {}
 
-ULONG TkvxEventDispatch::AddRef() {
-  if (events_) events_->AddRef();
-  return ComObject::AddRef();
-}
-
-ULONG TkvxEventDispatch::Release() {
-  if (events_) events_->Release();
-  return ComObject::Release();
+void TkvxEventDispatch::ReferenceCounted(bool added) {
+  if (!events_) return;
+  if (added) {
+    events_->AddRef();
+  } else {
+    events_->Release();
+  }
 }
 
 void* TkvxEventDispatch::QueryOther(REFIID riid) {
   return IsEqualIID(riid, eventIid_) ? static_cast<IDispatch*>(this) : nullptr;
 }
 
-HRESULT TkvxEventDispatch::GetTypeInfoCount(UINT* pctinfo) {
-  if (!pctinfo) return E_POINTER;
-  *pctinfo = 0;
-  return S_OK;
-}
-
-HRESULT TkvxEventDispatch::GetTypeInfo(UINT, LCID, ITypeInfo** ppTInfo) {
-  if (ppTInfo) *ppTInfo = nullptr;
-  return E_NOTIMPL;
-}
-
-HRESULT TkvxEventDispatch::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { return E_NOTIMPL; }
-
-HRESULT TkvxEventDispatch::Invoke(DISPID dispIdMember, REFIID, LCID, WORD, DISPPARAMS* pDispParams, VARIANT*,
-                                  EXCEPINFO*, UINT*) {
+HRESULT TkvxEventDispatch::Invoked(DISPID id, WORD, DISPPARAMS* params, VARIANT*) {
   // A handler may free the component, and with it the last reference the
   // host does not hold.
   const com::ComPtr<TkvxEventDispatch> self(this);
-  return com::GuardFixed(S_OK, [&] { Route(dispIdMember, pDispParams); });
+  return com::GuardFixed(S_OK, [&] { Route(id, params); });
 }
 
 void TkvxEventDispatch::Route(DISPID id, DISPPARAMS* params) {

@@ -9,33 +9,26 @@
 // does nothing, and the host's last Release frees it.
 #pragma once
 
-#include "platform/com/ComObject.h"
+#include "platform/com/DispatchStub.h"
 #include "platform/com/com.h"
 
 namespace corvane::framework {
 
 class TkvxCustomEvents;
 
-class TkvxEventDispatch final : public com::ComObject<IDispatch> {
+class TkvxEventDispatch final : public com::DispatchStub<IDispatch> {
  public:
   explicit TkvxEventDispatch(TkvxCustomEvents& Events);
 
   void Detach() { events_ = nullptr; }
   bool Attached() const { return events_ != nullptr; }
-  ULONG RefCount() const { return ComObject::RefCount(); }
-
-  STDMETHODIMP_(ULONG) AddRef() override;
-  STDMETHODIMP_(ULONG) Release() override;
-
-  STDMETHODIMP GetTypeInfoCount(UINT* pctinfo) override;
-  STDMETHODIMP GetTypeInfo(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo) override;
-  STDMETHODIMP GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid, DISPID* rgDispId) override;
-  STDMETHODIMP Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pDispParams,
-                      VARIANT* pVarResult, EXCEPINFO* pExcepInfo, UINT* puArgErr) override;
 
  protected:
   // The component's event interface, answered with this IDispatch.
   void* QueryOther(REFIID riid) override;
+  // While attached, the reference is counted on the component too.
+  void ReferenceCounted(bool added) override;
+  HRESULT Invoked(DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result) override;
 
  private:
   void Route(DISPID id, DISPPARAMS* params);

@@ -40,9 +40,7 @@ com::ComPtr<IDispatch> RunningHostInstance(TkvxOfficeHostApp Host) {
   if (FAILED(CLSIDFromProgID(com::ole(progId), &classId))) return nullptr;
   com::ComPtr<IUnknown> active;
   if (FAILED(GetActiveObject(classId, nullptr, active.put())) || !active) return nullptr;
-  com::ComPtr<IDispatch> application;
-  if (FAILED(active->QueryInterface(IID_IDispatch, application.put_void()))) return nullptr;
-  return application;
+  return active.try_as<IDispatch>();
 }
 
 void AskCloseHosts(const TkvxFactory& Factory, std::u16string_view AddInName, TkvxHostAppSet Supported) {

@@ -164,17 +164,13 @@ void TkvxCOMAddInModule::ShowErrorBox(std::u16string_view message) noexcept {
 
 void TkvxCOMAddInModule::SetHostApp(com::ComPtr<IDispatch> Application) { hostApp_ = std::move(Application); }
 
-void TkvxCOMAddInModule::SetAddInEntry(IDispatch* Entry) {
-  com::ComPtr<IDispatch> entry;
-  if (Entry && FAILED(Entry->QueryInterface(kCOMAddInIid, entry.put_void()))) entry = nullptr;
-  comAddIn_ = std::move(entry);
-}
+void TkvxCOMAddInModule::SetAddInEntry(IDispatch* Entry) { comAddIn_ = com::try_as<IDispatch>(Entry, kCOMAddInIid); }
 
 void TkvxCOMAddInModule::DetectHost() {
   if (!hostApp_) return;
   for (const auto& row : HostInterfaces()) {
-    com::ComPtr<IDispatch> application;
-    if (FAILED(hostApp_->QueryInterface(row.iid, application.put_void())) || !application) continue;
+    const com::ComPtr<IDispatch> application = hostApp_.try_as<IDispatch>(row.iid);
+    if (!application) continue;
     ReleaseHost();
     hostKind_ = row.kind;
     hostRecognised_ = true;
@@ -237,10 +233,7 @@ com::ComPtr<IDispatch> TkvxCOMAddInModule::GetCommandBars() {
     } else {
       bars = host.Get(u"CommandBars");
     }
-    const com::ComPtr<IDispatch> object = bars.ToDispatch();
-    com::ComPtr<IDispatch> collection;
-    if (!object || FAILED(object->QueryInterface(kCommandBarsIid, collection.put_void()))) return nullptr;
-    return collection;
+    return bars.ToDispatch().try_as<IDispatch>(kCommandBarsIid);
   } catch (...) {
     return nullptr;
   }

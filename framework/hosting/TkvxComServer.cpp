@@ -64,7 +64,9 @@ void TkvxComServer::Lock(bool Locked) {
   if (held > 0) --objects_;
 }
 
-HRESULT TkvxComServer::CanUnloadNow() const { return objects_ == 0 && factoryReferences_ == 0 ? S_OK : S_FALSE; }
+HRESULT TkvxComServer::CanUnloadNow() const {
+  return objects_ == 0 && factoryReferences_.Value() == 0 ? S_OK : S_FALSE;
+}
 
 HRESULT TkvxComServer::RegisterServer() noexcept {
   return com::GuardFixed(E_FAIL, [this] {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/com/ComPtr.h"
+#include "platform/com/RefCount.h"
 #include "platform/com/TypeLibDescription.h"
 #include "platform/com/com.h"
 
@@ -38,14 +39,15 @@ class TkvxComServer {
   const std::vector<std::unique_ptr<TkvxFactory>>& Factories() const { return factories_; }
 
   // Live objects: every COM object of the server, and LockServer(TRUE) not
-  // yet undone. Factory references: AddRef/Release on a factory.
+  // yet undone. Factory references: AddRef/Release on a factory, counted
+  // here.
   void CountObject(bool Alive) { Alive ? ++objects_ : --objects_; }
   // LockServer: an unlock without a lock to undo is ignored, so that a
   // client's stray FALSE cannot keep the library loaded for good.
   void Lock(bool Locked);
-  void CountFactoryReference(bool Added) { Added ? ++factoryReferences_ : --factoryReferences_; }
   long ObjectCount() const { return objects_; }
-  long FactoryReferenceCount() const { return factoryReferences_; }
+  long FactoryReferenceCount() const { return static_cast<long>(factoryReferences_.Value()); }
+  com::RefCount& FactoryReferences() { return factoryReferences_; }
 
   // The exports' work.
   HRESULT GetClassObject(REFCLSID ClassId, REFIID Iid, void** Object);
@@ -59,7 +61,7 @@ class TkvxComServer {
   com::ComPtr<ITypeLib> typeLib_;
   std::vector<std::unique_ptr<TkvxFactory>> factories_;
   std::atomic<long> objects_{0};
-  std::atomic<long> factoryReferences_{0};
+  com::RefCount factoryReferences_;
   // The part of objects_ that LockServer(TRUE) added.
   std::atomic<long> locks_{0};
 };

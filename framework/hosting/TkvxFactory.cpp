@@ -39,7 +39,11 @@ int VersionFromCurVer(std::u16string_view curVer, std::u16string_view progId) {
 
 TkvxFactory::TkvxFactory(TkvxComServer& Server, TkvxConnectionClass ConnectionClass, const CLSID& ClassId,
                          TkvxModuleClass ModuleClass)
-    : server_(Server), connectionClass_(ConnectionClass), classId_(ClassId), moduleClass_(ModuleClass) {}
+    : com::OuterCountedObject<IClassFactory>(Server.FactoryReferences()),
+      server_(Server),
+      connectionClass_(ConnectionClass),
+      classId_(ClassId),
+      moduleClass_(ModuleClass) {}
 
 TkvxFactory::~TkvxFactory() = default;
 
@@ -49,25 +53,6 @@ TkvxFactory& TkvxFactory::Create(TkvxComServer& Server, TkvxConnectionClass Conn
   TkvxFactory& result = *factory;
   Server.AddFactory(std::move(factory));
   return result;
-}
-
-STDMETHODIMP TkvxFactory::QueryInterface(REFIID Iid, void** Object) {
-  if (!Object) return E_POINTER;
-  *Object = nullptr;
-  if (!IsEqualIID(Iid, IID_IUnknown) && !IsEqualIID(Iid, IID_IClassFactory)) return E_NOINTERFACE;
-  *Object = static_cast<IClassFactory*>(this);
-  AddRef();
-  return S_OK;
-}
-
-STDMETHODIMP_(ULONG) TkvxFactory::AddRef() {
-  server_.CountFactoryReference(true);
-  return static_cast<ULONG>(server_.FactoryReferenceCount());
-}
-
-STDMETHODIMP_(ULONG) TkvxFactory::Release() {
-  server_.CountFactoryReference(false);
-  return static_cast<ULONG>(server_.FactoryReferenceCount());
 }
 
 STDMETHODIMP TkvxFactory::CreateInstance(IUnknown* Outer, REFIID Iid, void** Object) {

@@ -2,7 +2,8 @@
 // objects for the COM runtime, makes the add-in's module from the module
 // class, and registers or unregisters the class and the add-in with the
 // hosts it supports. One per loaded library, owned by the server; its
-// references are counted by the server, not by the factory itself.
+// references are counted on the server (the library stays while a client
+// holds a factory), and the server frees it.
 #pragma once
 
 #include <memory>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "framework/commandbars/OfficeHostApp.h"
+#include "platform/com/ComObject.h"
 #include "platform/com/ComPtr.h"
 #include "platform/com/com.h"
 
@@ -29,18 +31,15 @@ using TkvxConnectionClass = com::ComPtr<IUnknown> (*)(TkvxFactory& Factory);
 enum class TkvxInstancing { Internal, Single, Multiple };
 enum class TkvxThreadingModel { Single, Apartment, Free, Both };
 
-class TkvxFactory final : public IClassFactory {
+class TkvxFactory final : public com::OuterCountedObject<IClassFactory> {
  public:
   // Creates the factory (multiple instancing, apartment threading) and
   // hands it to the server's list of factories.
   static TkvxFactory& Create(TkvxComServer& Server, TkvxConnectionClass ConnectionClass, const CLSID& ClassId,
                              TkvxModuleClass ModuleClass);
-  ~TkvxFactory();
+  ~TkvxFactory() override;
 
-  // IUnknown (counted in the server) and IClassFactory.
-  STDMETHODIMP QueryInterface(REFIID Iid, void** Object) override;
-  STDMETHODIMP_(ULONG) AddRef() override;
-  STDMETHODIMP_(ULONG) Release() override;
+  // IClassFactory.
   STDMETHODIMP CreateInstance(IUnknown* Outer, REFIID Iid, void** Object) override;
   STDMETHODIMP LockServer(BOOL Lock) override;
 

@@ -2,8 +2,6 @@
 
 #include <cstdio>
 
-#include "platform/com/Bstr.h"
-#include "platform/com/ComPtr.h"
 #include "platform/com/Text.h"
 
 namespace corvane::com {
@@ -21,19 +19,6 @@ std::string HResultText(HRESULT hr) {
   return text;
 }
 
-HRESULT ThrowIfFailed(HRESULT hr) {
-  if (SUCCEEDED(hr)) return hr;
-  ComPtr<IErrorInfo> info;
-  std::u16string description;
-  std::u16string source;
-  DWORD helpContext = 0;
-  if (GetErrorInfo(0, info.put()) == S_OK && info) {
-    Bstr text;
-    if (SUCCEEDED(info->GetDescription(text.put()))) description = text.str();
-    if (SUCCEEDED(info->GetSource(text.put()))) source = text.str();
-    info->GetHelpContext(&helpContext);
-  }
-  throw ComError(hr, std::move(description), std::move(source), helpContext);
-}
+void ThrowQueryFailure(HRESULT hr) { throw ComError(hr); }
 
 }  // namespace corvane::com

@@ -1,7 +1,8 @@
 // The one exception type of the system: a failing HRESULT from a host call,
-// or a framework error with its numeric code (31100 range) and message,
-// raised "as a COM system error". The boundary guard (ComGuard.h) turns it
-// back into an HRESULT with error info.
+// a registry or design failure with the HRESULT that fits it, or a
+// framework error with its number (31100 range) and message, raised "as a
+// COM system error". The boundary guard (ComGuard.h) turns it back into an
+// HRESULT with error info.
 #pragma once
 
 #include <exception>
@@ -15,7 +16,11 @@ class ComError : public std::exception {
  public:
   explicit ComError(HRESULT code, std::u16string description = {}, std::u16string source = {}, DWORD helpContext = 0);
 
+  // The failing HRESULT, or a framework error's number.
   HRESULT code() const { return code_; }
+  // What a boundary reports: the HRESULT, E_UNEXPECTED for a framework
+  // error (its number is no HRESULT).
+  HRESULT hresult() const { return FAILED(code_) ? code_ : E_UNEXPECTED; }
   const std::u16string& description() const { return description_; }
   const std::u16string& source() const { return source_; }
   DWORD helpContext() const { return helpContext_; }

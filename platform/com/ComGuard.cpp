@@ -12,9 +12,7 @@ namespace {
 constexpr char16_t kUnknownException[] = u"An unknown exception was raised.";
 
 BoundaryError FromComError(const ComError& error) {
-  // Framework errors carry their own positive code; COM only knows failures.
-  const HRESULT code = FAILED(error.code()) ? error.code() : E_UNEXPECTED;
-  return {code, error.description(), error.source(), error.helpContext()};
+  return {error.hresult(), error.description(), error.source(), error.helpContext()};
 }
 
 BoundaryError FromException(HRESULT code, const std::exception& error) {

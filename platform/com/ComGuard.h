@@ -4,6 +4,9 @@
 //   Guard(body)            the HRESULT of the exception, with the thread's
 //                          error info set from it; S_OK (or the body's own
 //                          HRESULT) when it returns.
+//   GuardCode(body)        the same HRESULT, the thread's error info left
+//                          alone: for a caller that reads errors elsewhere
+//                          (the simulated host answers through EXCEPINFO).
 //   GuardFixed(result, body, report)
 //                          for boundaries that promise one result on any
 //                          error (E_FAIL for the server exports, S_OK for
@@ -29,10 +32,11 @@ struct BoundaryError {
   DWORD helpContext;
 };
 
-// Classifies the exception in flight (call only inside a catch block):
-// ComError with a failing code keeps it; a framework error (non-negative
-// code) and any other exception become E_UNEXPECTED, std::bad_alloc
-// E_OUTOFMEMORY; the description is the exception's text.
+// Classifies the exception in flight (call only inside a catch block): a
+// ComError (registry and design errors included) keeps its HRESULT, a
+// framework error (its number is no HRESULT) and any other exception become
+// E_UNEXPECTED, std::bad_alloc E_OUTOFMEMORY; the description is the
+// exception's text.
 BoundaryError DescribeCurrentException() noexcept;
 
 // Replaces the thread's error info with this description; false when the
@@ -62,6 +66,15 @@ HRESULT Guard(F&& body, std::u16string_view source = {}) noexcept {
     return detail::RunBody(std::forward<F>(body));
   } catch (...) {
     return ReportCurrentException(source);
+  }
+}
+
+template <class F>
+HRESULT GuardCode(F&& body) noexcept {
+  try {
+    return detail::RunBody(std::forward<F>(body));
+  } catch (...) {
+    return DescribeCurrentException().code;
   }
 }
 

@@ -9,6 +9,24 @@
 
 namespace corvane::com {
 
+// Throws ComError(hr) for a failed as<U>() (defined with ComError, which
+// needs this header).
+[[noreturn]] void ThrowQueryFailure(HRESULT hr);
+
+template <class T>
+class ComPtr;
+
+// QueryInterface for U, or for `iid` (an interface whose methods are U's,
+// such as a dispinterface answered with IDispatch), on a raw or smart
+// pointer:
+//   as      throws ComError with the query's HRESULT (E_POINTER for null,
+//           E_NOINTERFACE when the object lacks the interface)
+//   try_as  empty when the object lacks it
+template <class U, class T>
+ComPtr<U> as(T* object, REFIID iid = iid_of<U>());
+template <class U, class T>
+ComPtr<U> try_as(T* object, REFIID iid = iid_of<U>());
+
 template <class T>
 class ComPtr {
  public:
@@ -67,12 +85,27 @@ class ComPtr {
     return S_OK;
   }
 
-  // QueryInterface for U; empty when the object lacks it.
+  // Typed queries: see as/try_as below.
+  template <class U>
+  ComPtr<U> as() const {
+    return com::as<U>(p_);
+  }
+  template <class U>
+  ComPtr<U> as(REFIID iid) const {
+    return com::as<U>(p_, iid);
+  }
+  template <class U>
+  ComPtr<U> try_as() const {
+    return com::try_as<U>(p_);
+  }
+  template <class U>
+  ComPtr<U> try_as(REFIID iid) const {
+    return com::try_as<U>(p_, iid);
+  }
+  // Older name of try_as.
   template <class U>
   ComPtr<U> try_query() const {
-    ComPtr<U> result;
-    if (p_) p_->QueryInterface(iid_of<U>(), result.put_void());
-    return result;
+    return com::try_as<U>(p_);
   }
   template <class U>
   HRESULT query_to(ComPtr<U>& out) const {
@@ -86,5 +119,20 @@ class ComPtr {
  private:
   T* p_ = nullptr;
 };
+
+template <class U, class T>
+ComPtr<U> as(T* object, REFIID iid) {
+  ComPtr<U> result;
+  const HRESULT hr = object ? object->QueryInterface(iid, result.put_void()) : E_POINTER;
+  if (FAILED(hr) || !result) ThrowQueryFailure(FAILED(hr) ? hr : E_NOINTERFACE);
+  return result;
+}
+
+template <class U, class T>
+ComPtr<U> try_as(T* object, REFIID iid) {
+  ComPtr<U> result;
+  if (object && FAILED(object->QueryInterface(iid, result.put_void()))) result.reset();
+  return result;
+}
 
 }  // namespace corvane::com

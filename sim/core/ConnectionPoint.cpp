@@ -1,21 +1,18 @@
 #include "sim/core/ConnectionPoint.h"
 
+#include "platform/com/ComGuard.h"
 #include "sim/core/HostError.h"
 #include "sim/core/SnapshotEnumerator.h"
 
 namespace corvane::sim {
 namespace {
 
+// The enumerators hand out references of their own.
 CONNECTDATA GiveConnection(const EventSource::Connection& connection) {
-  IUnknown* sink = connection.sink.get();
-  sink->AddRef();
-  return CONNECTDATA{sink, connection.cookie};
+  return CONNECTDATA{com::ComPtr<IUnknown>(connection.sink.get()).detach(), connection.cookie};
 }
 
-IConnectionPoint* GivePoint(const com::ComPtr<IConnectionPoint>& point) {
-  point->AddRef();
-  return point.get();
-}
+IConnectionPoint* GivePoint(const com::ComPtr<IConnectionPoint>& point) { return com::ComPtr(point).detach(); }
 
 using ConnectionEnumerator =
     SnapshotEnumerator<IEnumConnections, CONNECTDATA, EventSource::Connection, &GiveConnection>;
@@ -44,11 +41,7 @@ STDMETHODIMP ConnectionPoint::Advise(IUnknown* sink, DWORD* cookie) {
     if (cookie) *cookie = 0;
     return kDisconnected;
   }
-  try {
-    return source->Advise(sink, cookie);
-  } catch (...) {
-    return E_OUTOFMEMORY;
-  }
+  return com::GuardCode([&] { return source->Advise(sink, cookie); });
 }
 
 STDMETHODIMP ConnectionPoint::Unadvise(DWORD cookie) {
@@ -59,48 +52,40 @@ STDMETHODIMP ConnectionPoint::Unadvise(DWORD cookie) {
 STDMETHODIMP ConnectionPoint::EnumConnections(IEnumConnections** connections) {
   if (!connections) return E_POINTER;
   *connections = nullptr;
-  try {
+  return com::GuardCode([&] {
     const auto source = source_.lock();
     auto items = std::make_shared<std::vector<EventSource::Connection>>();
     if (source) *items = source->connections();
     *connections = com::Make<ConnectionEnumerator>(std::move(items)).detach();
-    return S_OK;
-  } catch (...) {
-    return E_OUTOFMEMORY;
-  }
+  });
 }
 
 HRESULT FindPoint(const std::vector<std::shared_ptr<EventSource>>& sources, IConnectionPointContainer* container,
                   REFIID iid, IConnectionPoint** point) noexcept {
   if (!point) return E_POINTER;
   *point = nullptr;
-  try {
+  return com::GuardCode([&] {
     for (const auto& source : sources) {
       if (!IsEqualIID(source->events(), iid)) continue;
       *point = com::Make<ConnectionPoint>(source, com::ComPtr<IConnectionPointContainer>(container)).detach();
       return S_OK;
     }
     return CONNECT_E_NOCONNECTION;
-  } catch (...) {
-    return E_OUTOFMEMORY;
-  }
+  });
 }
 
 HRESULT EnumPoints(const std::vector<std::shared_ptr<EventSource>>& sources, IConnectionPointContainer* container,
                    IEnumConnectionPoints** points) noexcept {
   if (!points) return E_POINTER;
   *points = nullptr;
-  try {
+  return com::GuardCode([&] {
     auto items = std::make_shared<std::vector<com::ComPtr<IConnectionPoint>>>();
     for (const auto& source : sources) {
       const auto point = com::Make<ConnectionPoint>(source, com::ComPtr<IConnectionPointContainer>(container));
       items->push_back(com::ComPtr<IConnectionPoint>(point.get()));
     }
     *points = com::Make<PointEnumerator>(std::move(items)).detach();
-    return S_OK;
-  } catch (...) {
-    return E_OUTOFMEMORY;
-  }
+  });
 }
 
 }  // namespace corvane::sim

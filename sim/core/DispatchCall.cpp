@@ -122,12 +122,11 @@ HRESULT InvokeMember(const CallTarget* target, WORD flags, DISPPARAMS* params, V
   if (const HRESULT named = CheckNamed(*params, *put); FAILED(named)) return named;
   const UINT positional = params->cArgs - params->cNamedArgs;
   if (positional > target->takes && (*put || !target->passesSurplus)) return DISP_E_BADPARAMCOUNT;
-  try {
+  const HRESULT begun = com::GuardCode([&] {
     const auto fault = Instrumentation::Instance().BeginCall(target->type, target->member);
-    if (fault) return Raise(error, fault->code, target->source, fault->description);
-  } catch (...) {
-    return E_OUTOFMEMORY;
-  }
+    return fault ? Raise(error, fault->code, target->source, fault->description) : S_OK;
+  });
+  if (begun != S_OK) return begun;
   return RunCall(*target, *put, flags, *params, result, error, argError, body);
 }
 
@@ -135,16 +134,14 @@ HRESULT LookUpNames(std::u16string_view type, const NameLookup& lookup, LPOLESTR
                     DISPID* ids) noexcept {
   if (!names || !ids) return E_POINTER;
   if (count == 0) return E_INVALIDARG;
-  try {
+  return com::GuardCode([&] {
     for (UINT i = 1; i < count; ++i) ids[i] = DISPID_UNKNOWN;
     const std::u16string_view asked = com::from_ole(names[0]);
     const auto found = lookup(asked);
     Instrumentation::Instance().CountNameLookup(type, found ? found->canonical : asked);
     ids[0] = found ? found->id : DISPID_UNKNOWN;
     return found && count == 1 ? S_OK : DISP_E_UNKNOWNNAME;
-  } catch (...) {
-    return E_OUTOFMEMORY;
-  }
+  });
 }
 
 }  // namespace corvane::sim

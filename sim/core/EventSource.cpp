@@ -40,8 +40,8 @@ HRESULT EventSource::Advise(IUnknown* sink, DWORD* cookie) {
   if (!cookie) return E_POINTER;
   *cookie = 0;
   if (!sink) return E_POINTER;
-  com::ComPtr<IDispatch> events;
-  if (FAILED(sink->QueryInterface(events_, events.put_void())) || !events) return CONNECT_E_CANNOTCONNECT;
+  com::ComPtr<IDispatch> events = com::try_as<IDispatch>(sink, events_);
+  if (!events) return CONNECT_E_CANNOTCONNECT;
   *cookie = nextCookie_++;
   connections_.push_back({*cookie, std::move(events)});
   Instrumentation::Instance().SinkAdvised();

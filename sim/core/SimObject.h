@@ -48,6 +48,7 @@
 
 #include "platform/com/ComObject.h"
 #include "platform/com/ComPtr.h"
+#include "platform/com/DispatchStub.h"
 #include "sim/core/ConnectionPoint.h"
 #include "sim/core/DispatchCall.h"
 #include "sim/core/EventSource.h"
@@ -59,35 +60,9 @@ namespace corvane::sim {
 
 template <class Derived>
 class SimObject : public com::ComObject<IDispatch, IConnectionPointContainer> {
-  using Base = com::ComObject<IDispatch, IConnectionPointContainer>;
-
  public:
-  STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override {
-    if (ppv && IsEqualIID(riid, IID_IConnectionPointContainer) && !HasEvents()) {
-      *ppv = nullptr;
-      return E_NOINTERFACE;
-    }
-    return Base::QueryInterface(riid, ppv);
-  }
-  STDMETHODIMP_(ULONG) AddRef() override {
-    Instrumentation::Instance().ReferenceAdded(TypeName());
-    return Base::AddRef();
-  }
-  STDMETHODIMP_(ULONG) Release() override {
-    // Counted first: the last Release deletes the object.
-    Instrumentation::Instance().ReferenceReleased(TypeName());
-    return Base::Release();
-  }
-
-  STDMETHODIMP GetTypeInfoCount(UINT* count) override {
-    if (!count) return E_POINTER;
-    *count = 0;
-    return S_OK;
-  }
-  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override {
-    if (info) *info = nullptr;
-    return DISP_E_BADINDEX;
-  }
+  STDMETHODIMP GetTypeInfoCount(UINT* count) override { return com::NoTypeInfoCount(count); }
+  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override { return com::NoTypeInfo(info); }
   STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override {
     const auto& type = Derived::Type();
     return LookUpNames(
@@ -140,6 +115,15 @@ class SimObject : public com::ComObject<IDispatch, IConnectionPointContainer> {
 
   // The model's event sources this object offers as connection points.
   virtual std::vector<std::shared_ptr<EventSource>> EventSources() { return {}; }
+
+  bool Withholds(REFIID riid) override { return IsEqualIID(riid, IID_IConnectionPointContainer) && !HasEvents(); }
+  void ReferenceCounted(bool added) override {
+    if (added) {
+      Instrumentation::Instance().ReferenceAdded(TypeName());
+    } else {
+      Instrumentation::Instance().ReferenceReleased(TypeName());
+    }
+  }
 
   void* QueryOther(REFIID riid) override {
     for (const auto& iid : Derived::Type().interfaces()) {

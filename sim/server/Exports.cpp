@@ -1,5 +1,6 @@
 // The server library's exports.
-#include "platform/com/ComPtr.h"
+#include "platform/com/ComGuard.h"
+#include "platform/com/ComObject.h"
 #include "sim/core/ApplicationFactory.h"
 #include "sim/core/Instrumentation.h"
 #include "sim/server/ExcelClassFactory.h"
@@ -20,11 +21,7 @@ STDAPI DllGetClassObject(REFCLSID rclsid, REFIID riid, LPVOID* ppv) {
   if (!ppv) return E_POINTER;
   *ppv = nullptr;
   if (!IsEqualCLSID(rclsid, corvane::sim::kExcelApplicationClsid)) return CLASS_E_CLASSNOTAVAILABLE;
-  try {
-    return corvane::com::Make<ExcelClassFactory>()->QueryInterface(riid, ppv);
-  } catch (...) {
-    return E_OUTOFMEMORY;
-  }
+  return corvane::com::GuardCode([&] { return corvane::com::Make<ExcelClassFactory>()->QueryInterface(riid, ppv); });
 }
 
 // A started Excel that is still referenced keeps the library, as its

@@ -13,8 +13,8 @@ HRESULT RunningObjectTable::Register(IUnknown* object, REFCLSID clsid, bool stro
   if (!object || !cookie) return E_INVALIDARG;
   // The entry's identity is the object's IUnknown, as the marshalled entry
   // of the system table is.
-  ComPtr<IUnknown> identity;
-  if (FAILED(object->QueryInterface(IID_IUnknown, identity.put_void()))) return E_NOINTERFACE;
+  const ComPtr<IUnknown> identity = try_as<IUnknown>(object);
+  if (!identity) return E_NOINTERFACE;
   std::lock_guard lock(mutex_);
   bool already = false;
   for (const auto& [key, entry] : entries_) already = already || IsEqualCLSID(entry.clsid, clsid);

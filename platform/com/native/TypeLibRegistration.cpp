@@ -66,7 +66,7 @@ std::u16string VersionKey(REFGUID libid, WORD major, WORD minor) {
 std::u16string InterfaceKey(REFIID iid) { return u"\\Interface\\" + GuidText(iid); }
 
 void OpenOrCreate(Registry& classes, const std::u16string& path) {
-  if (!classes.OpenKey(path, true)) throw registry::RegistryError("cannot create a type library key");
+  if (!classes.OpenKey(path, true)) throw registry::RegistryError(ERROR_CANTWRITE, "cannot create a type library key");
 }
 
 void WriteDefault(Registry& classes, const std::u16string& path, std::u16string_view value) {

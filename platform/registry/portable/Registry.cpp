@@ -38,7 +38,7 @@ auto ReadKey(HKEY root, std::u16string_view fullPath, Read read) {
 bool ModifyRoot(HKEY root, const std::function<bool(Key&)>& change) {
   std::lock_guard lock(Store::Instance().mutex());
   RootFile* file = Store::Instance().Root(root);
-  if (!file) throw StoreWriteError("this root is not kept by the store");
+  if (!file) throw StoreWriteError(ERROR_BADKEY, "this root is not kept by the store");
   return file->Modify(change);
 }
 
@@ -134,18 +134,18 @@ namespace {
 
 void WriteValue(HKEY root, const Registry& registry, bool readOnly, Value value) {
   const std::u16string name = value.name;
-  if (readOnly) throw RegistryError::SetDataFailed(name, "the key is open read-only");
+  if (readOnly) throw RegistryError::SetDataFailed(name, "the key is open read-only", ERROR_ACCESS_DENIED);
   const std::u16string path = registry.CurrentPath();
   const auto parts = SplitKeyPath(path);
   try {
     ModifyRoot(root, [&](Key& content) {
       Key* key = content.Descend(parts);
-      if (!key) throw StoreWriteError("the key has been deleted");
+      if (!key) throw StoreWriteError(ERROR_KEY_DELETED, "the key has been deleted");
       key->SetValue(std::move(value));
       return true;
     });
   } catch (const StoreWriteError& error) {
-    throw RegistryError::SetDataFailed(name, error.what());
+    throw RegistryError::SetDataFailed(name, error.what(), error.Status());
   }
 }
 

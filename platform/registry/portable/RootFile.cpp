@@ -40,7 +40,7 @@ class FolderLock {
  public:
   explicit FolderLock(const std::filesystem::path& folder) : fd_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY)) {
     if (fd_.get() < 0 || ::flock(fd_.get(), LOCK_EX) != 0) {
-      throw StoreWriteError(SystemError("cannot lock the registry folder", folder));
+      throw StoreWriteError(ERROR_CANTWRITE, SystemError("cannot lock the registry folder", folder));
     }
   }
 
@@ -53,10 +53,10 @@ void WriteAll(int fd, const std::string& text, const std::filesystem::path& file
   while (done < text.size()) {
     const ssize_t written = ::write(fd, text.data() + done, text.size() - done);
     if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) throw StoreWriteError(SystemError("cannot write", file));
+    if (written <= 0) throw StoreWriteError(ERROR_CANTWRITE, SystemError("cannot write", file));
     done += static_cast<size_t>(written);
   }
-  if (::fsync(fd) != 0) throw StoreWriteError(SystemError("cannot flush", file));
+  if (::fsync(fd) != 0) throw StoreWriteError(ERROR_CANTWRITE, SystemError("cannot flush", file));
 }
 
 }  // namespace
@@ -102,7 +102,7 @@ void RootFile::Load(const Stamp& stamp) {
     buffer << in.rdbuf();
     if (!in) {
       loaded_.reset();
-      throw RegistryError("Cannot read registry file " + file_.string());
+      throw RegistryError(ERROR_CANTREAD, "Cannot read registry file " + file_.string());
     }
     text = buffer.str();
   }
@@ -123,7 +123,7 @@ void RootFile::Load(const Stamp& stamp) {
 const Key& RootFile::Read() {
   const Stamp stamp = StampOf(file_);
   if (!loaded_ || !(*loaded_ == stamp) || stamp.Recent()) Load(stamp);
-  if (damage_) throw RegistryError(*damage_);
+  if (damage_) throw RegistryError(ERROR_BADDB, *damage_);
   return content_;
 }
 
@@ -138,14 +138,14 @@ void RootFile::SetReadOnly(bool readOnly) {
     return;
   }
   std::ofstream(marker) << "Writes to " << file_.filename().string() << " are refused while this file exists.\n";
-  if (!std::filesystem::exists(marker)) throw StoreWriteError("cannot create " + marker.string());
+  if (!std::filesystem::exists(marker)) throw StoreWriteError(ERROR_CANTWRITE, "cannot create " + marker.string());
 }
 
 void RootFile::WriteAtomically(const std::string& text) {
   const auto temp = TempFileFor(file_);
   {
     Descriptor fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-    if (fd.get() < 0) throw StoreWriteError(SystemError("cannot create", temp));
+    if (fd.get() < 0) throw StoreWriteError(ERROR_CANTWRITE, SystemError("cannot create", temp));
     try {
       WriteAll(fd.get(), text, temp);
     } catch (...) {
@@ -156,17 +156,18 @@ void RootFile::WriteAtomically(const std::string& text) {
   if (::rename(temp.c_str(), file_.c_str()) != 0) {
     const std::string message = SystemError("cannot replace", file_);
     ::unlink(temp.c_str());
-    throw StoreWriteError(message);
+    throw StoreWriteError(ERROR_CANTWRITE, message);
   }
 }
 
 bool RootFile::Modify(const std::function<bool(Key&)>& change) {
   std::error_code error;
   std::filesystem::create_directories(file_.parent_path(), error);
-  if (error) throw StoreWriteError("cannot create the registry folder " + file_.parent_path().string());
+  if (error)
+    throw StoreWriteError(ERROR_CANTWRITE, "cannot create the registry folder " + file_.parent_path().string());
   FolderLock lock(file_.parent_path());
   Key updated = Read();
-  if (ReadOnly()) throw StoreWriteError(file_.stem().string() + " is read-only");
+  if (ReadOnly()) throw StoreWriteError(ERROR_ACCESS_DENIED, file_.stem().string() + " is read-only");
   if (!change(updated)) return false;
   std::string text = FormatStore(updated);
   WriteAtomically(text);

@@ -22,7 +22,8 @@ namespace {
 
 std::filesystem::path MakeTemporaryFolder() {
   std::string pattern = (std::filesystem::temp_directory_path() / "corvane-registry-XXXXXX").string();
-  if (!::mkdtemp(pattern.data())) throw RegistryError("cannot create a scratch registry folder from " + pattern);
+  if (!::mkdtemp(pattern.data()))
+    throw RegistryError(ERROR_CANTWRITE, "cannot create a scratch registry folder from " + pattern);
   return pattern;
 }
 
@@ -49,7 +50,7 @@ void ScratchRegistry::MakeReadOnly(HKEY root) {
   std::lock_guard lock(Store::Instance().mutex());
   portable::RootFile* file = Store::Instance().Root(root);
   if (!file || file->file().parent_path() != state_->folder) {
-    throw RegistryError("the scratch registry does not hold this root");
+    throw RegistryError(ERROR_INVALID_PARAMETER, "the scratch registry does not hold this root");
   }
   file->SetReadOnly(true);
 }

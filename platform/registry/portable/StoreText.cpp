@@ -97,7 +97,8 @@ class LineReader {
       : line_(line), fileName_(fileName), number_(number) {}
 
   [[noreturn]] void Fail(const std::string& what) const {
-    throw RegistryError("Damaged registry file " + fileName_ + ":" + std::to_string(number_) + ": " + what);
+    throw RegistryError(ERROR_BADDB,
+                        "Damaged registry file " + fileName_ + ":" + std::to_string(number_) + ": " + what);
   }
   bool AtEnd() const { return pos_ >= line_.size(); }
   bool Take(std::string_view expected) {

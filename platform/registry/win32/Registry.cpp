@@ -53,7 +53,7 @@ bool IsStringType(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ; 
 void SetValue(HKEY key, std::u16string_view name, DWORD type, const void* data, DWORD size) {
   const std::u16string valueName(name);
   const LSTATUS status = RegSetValueExW(key, Wide(valueName), 0, type, static_cast<const BYTE*>(data), size);
-  if (status != ERROR_SUCCESS) throw RegistryError::SetDataFailed(name, SystemMessage(status));
+  if (status != ERROR_SUCCESS) throw RegistryError::SetDataFailed(name, SystemMessage(status), status);
 }
 
 // Names from RegEnumValueW or RegEnumKeyExW, which share the shape
@@ -150,7 +150,7 @@ std::u16string Registry::ReadString(std::u16string_view name) const {
     const LSTATUS status =
         RegQueryValueExW(key, Wide(valueName), nullptr, nullptr, reinterpret_cast<BYTE*>(text.data()), &size);
     if (status == ERROR_MORE_DATA) continue;  // grew in between
-    if (status != ERROR_SUCCESS) throw RegistryError::GetDataFailed(name);
+    if (status != ERROR_SUCCESS) throw RegistryError::GetDataFailed(name, status);
     text.resize(size / sizeof(char16_t));
     while (!text.empty() && text.back() == u'\0') text.pop_back();
     return text;

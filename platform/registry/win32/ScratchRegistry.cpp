@@ -52,7 +52,8 @@ std::vector<ScratchKeys*>& ActiveStates() {
 
 void Check(LSTATUS status, const char* what) {
   if (status != ERROR_SUCCESS) {
-    throw RegistryError(std::string("Scratch registry: cannot ") + what + " (error " + std::to_string(status) + ")");
+    throw RegistryError(status,
+                        std::string("Scratch registry: cannot ") + what + " (error " + std::to_string(status) + ")");
   }
 }
 
@@ -112,7 +113,7 @@ ScratchRegistry::~ScratchRegistry() {
 
 void ScratchRegistry::MakeReadOnly(HKEY root) {
   State::Override* entry = state_->Find(root);
-  if (!entry) throw RegistryError("the scratch registry does not hold this root");
+  if (!entry) throw RegistryError(ERROR_INVALID_PARAMETER, "the scratch registry does not hold this root");
   KeyHandle readOnly;
   Check(RegOpenKeyExW(state_->base.get(), entry->name, 0, KEY_READ, readOnly.put()), "open a scratch root to read");
   Redirect(root, readOnly.get());

@@ -82,9 +82,8 @@ void* RangeObject::QueryOther(REFIID riid) {
 }
 
 std::optional<RangeParts> RangePartsOf(IDispatch* object) {
-  if (!object) return std::nullopt;
-  com::ComPtr<IDispatch> self;
-  if (FAILED(object->QueryInterface(kRangeSelfIid, self.put_void()))) return std::nullopt;
+  const auto self = com::try_as<IDispatch>(object, kRangeSelfIid);
+  if (!self) return std::nullopt;
   const auto* range = static_cast<RangeObject*>(self.get());
   return RangeParts{range->sheet(), range->areas()};
 }

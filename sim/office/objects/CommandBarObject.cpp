@@ -34,9 +34,8 @@ com::ComPtr<IDispatch> NewCommandBarObject(const BarSetLink& set, const std::sha
 }
 
 std::shared_ptr<Bar> BarOf(IDispatch* object) {
-  if (!object) return nullptr;
-  com::ComPtr<IDispatch> self;
-  if (FAILED(object->QueryInterface(kCommandBarSelfIid, self.put_void()))) return nullptr;
+  const auto self = com::try_as<IDispatch>(object, kCommandBarSelfIid);
+  if (!self) return nullptr;
   return static_cast<CommandBarObject*>(self.get())->bar().lock();
 }
 

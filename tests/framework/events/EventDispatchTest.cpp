@@ -141,7 +141,8 @@ TEST_F(EventDispatchTest, TypeInformationAndNamesAreNotOffered) {
   OLECHAR name[] = {'E', 'v', 0};
   LPOLESTR names[] = {name};
   DISPID id = 0;
-  EXPECT_EQ(dispatch.GetIDsOfNames(IID_NULL, names, 1, 0, &id), E_NOTIMPL);
+  EXPECT_EQ(dispatch.GetIDsOfNames(IID_NULL, names, 1, 0, &id), DISP_E_UNKNOWNNAME);
+  EXPECT_EQ(id, DISPID_UNKNOWN);
 }
 
 TEST_F(EventDispatchTest, ArgumentsArriveInNaturalOrder) {

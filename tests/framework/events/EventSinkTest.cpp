@@ -133,7 +133,7 @@ TEST_F(EventSinkTest, ItAnswersTheControlEventInterfacesButNotIDispatch) {
   EXPECT_EQ(sink->GetTypeInfoCount(&count), S_OK);
   EXPECT_EQ(count, 0u);
   ITypeInfo* info = nullptr;
-  EXPECT_EQ(sink->GetTypeInfo(0, 0, &info), E_FAIL);
+  EXPECT_EQ(sink->GetTypeInfo(0, 0, &info), E_NOTIMPL);
   EXPECT_EQ(sim::Instrumentation::Instance().AdvisedSinks(), 1);
 }
 

@@ -56,7 +56,7 @@ class TkvxEventSink final : public com::ComObject<CommandBarButtonEvents> {
   TkvxCommandBarControl* item_;
   // The interface chosen at connection is the one to unadvise, whatever
   // control the item was re-bound to since.
-  IID advised_ = kCommandBarButtonEventsIid;
+  IID advised_ = Office::CommandBarButtonEvents::iid;
   DWORD cookie_ = 0;
   bool busy_ = false;
 };

@@ -4,7 +4,6 @@
 #include <stdexcept>
 
 #include "framework/commandbars/BarNameMatch.h"
-#include "framework/commandbars/OfficeIds.h"
 #include "framework/commandbars/ShortcutHook.h"
 #include "framework/commandbars/TkvxCommandBar.h"
 #include "framework/design/DesignReader.h"
@@ -25,6 +24,7 @@
 #include "platform/registry/Registry.h"
 #include "platform/ui/DialogOwner.h"
 #include "platform/ui/MessageBox.h"
+#include "published/Office.h"
 
 namespace corvane::framework {
 namespace {
@@ -165,7 +165,7 @@ void TkvxCOMAddInModule::SetHostApp(com::ComPtr<IDispatch> Application) { hostAp
 
 void TkvxCOMAddInModule::SetAddInEntry(IDispatch* Entry) {
   com::ComPtr<IDispatch> entry;
-  if (Entry && FAILED(Entry->QueryInterface(kCOMAddInIid, entry.put_void()))) entry = nullptr;
+  if (Entry && FAILED(Entry->QueryInterface(Office::COMAddIn::iid, entry.put_void()))) entry = nullptr;
   comAddIn_ = std::move(entry);
 }
 
@@ -238,7 +238,7 @@ com::ComPtr<IDispatch> TkvxCOMAddInModule::GetCommandBars() {
     }
     const com::ComPtr<IDispatch> object = bars.ToDispatch();
     com::ComPtr<IDispatch> collection;
-    if (!object || FAILED(object->QueryInterface(kCommandBarsIid, collection.put_void()))) return nullptr;
+    if (!object || FAILED(object->QueryInterface(Office::CommandBars::iid, collection.put_void()))) return nullptr;
     return collection;
   } catch (...) {
     return nullptr;
@@ -251,13 +251,13 @@ com::ComPtr<IDispatch> TkvxCOMAddInModule::FindCommandBar(std::u16string_view Na
   if (!commandBars_) FillCommandBarCache();
   if (!commandBars_) return nullptr;
   com::Dispatch bars(commandBars_);
-  const int32_t count = bars.Get(kDispCommandBarsCount).ToInt32();
+  const int32_t count = bars.Get(Office::CommandBars::Count).ToInt32();
   for (int32_t i = 1; i <= count; ++i) {
-    com::ComPtr<IDispatch> bar = bars.Get(kDispCommandBarsItem, {com::Variant(i)}).ToDispatch();
+    com::ComPtr<IDispatch> bar = bars.Get(Office::CommandBars::Item, {com::Variant(i)}).ToDispatch();
     if (!bar) continue;
     com::Dispatch candidate(bar);
-    if (BarNameMatches(candidate.Get(kDispCommandBarName).ToText(), candidate.Get(kDispCommandBarNameLocal).ToText(),
-                       Name)) {
+    if (BarNameMatches(candidate.Get(Office::CommandBar::Name).ToText(),
+                       candidate.Get(Office::CommandBar::NameLocal).ToText(), Name)) {
       return bar;
     }
   }
@@ -267,12 +267,12 @@ com::ComPtr<IDispatch> TkvxCOMAddInModule::FindCommandBar(std::u16string_view Na
 com::ComPtr<IDispatch> TkvxCOMAddInModule::FindControlByTag(const com::ComPtr<IDispatch>& Bar,
                                                             std::optional<int32_t> ControlType,
                                                             std::u16string_view Tag) noexcept {
-  return FindControlIn(Bar, kDispCommandBarFindControl, ControlType, std::nullopt, Tag, true);
+  return FindControlIn(Bar, Office::CommandBar::FindControl, ControlType, std::nullopt, Tag, true);
 }
 
 com::ComPtr<IDispatch> TkvxCOMAddInModule::FindControlById(const com::ComPtr<IDispatch>& Bar,
                                                            std::optional<int32_t> ControlType, int32_t Id) noexcept {
-  return FindControlIn(Bar, kDispCommandBarFindControl, ControlType, Id, std::nullopt, true);
+  return FindControlIn(Bar, Office::CommandBar::FindControl, ControlType, Id, std::nullopt, true);
 }
 
 com::ComPtr<IDispatch> TkvxCOMAddInModule::FindHostControlByTag(std::optional<int32_t> ControlType,
@@ -281,7 +281,7 @@ com::ComPtr<IDispatch> TkvxCOMAddInModule::FindHostControlByTag(std::optional<in
     if (!commandBars_) FillCommandBarCache();
   } catch (...) {
   }
-  return FindControlIn(commandBars_, kDispCommandBarsFindControl, ControlType, std::nullopt, Tag, false);
+  return FindControlIn(commandBars_, Office::CommandBars::FindControl, ControlType, std::nullopt, Tag, false);
 }
 
 com::ComPtr<IDispatch> TkvxCOMAddInModule::FindHostControlById(std::optional<int32_t> ControlType,
@@ -290,7 +290,7 @@ com::ComPtr<IDispatch> TkvxCOMAddInModule::FindHostControlById(std::optional<int
     if (!commandBars_) FillCommandBarCache();
   } catch (...) {
   }
-  return FindControlIn(commandBars_, kDispCommandBarsFindControl, ControlType, Id, std::nullopt, false);
+  return FindControlIn(commandBars_, Office::CommandBars::FindControl, ControlType, Id, std::nullopt, false);
 }
 
 com::ComPtr<IDispatch> TkvxCOMAddInModule::FindControlIn(const com::ComPtr<IDispatch>& Where, DISPID Member,

@@ -23,6 +23,7 @@
 #include "framework/hosting/OfficeHostApp.h"
 #include "platform/com/ComPtr.h"
 #include "platform/com/com.h"
+#include "published/Office.h"
 
 namespace corvane::registry {
 class Registry;
@@ -50,11 +51,11 @@ enum : uint8_t {
 class TkvxCOMAddInModule : public TComponent {
  public:
   // Office control type numbers for the lookups.
-  static constexpr int32_t kControlButton = 1;
-  static constexpr int32_t kControlEdit = 2;
-  static constexpr int32_t kControlDropDown = 3;
-  static constexpr int32_t kControlComboBox = 4;
-  static constexpr int32_t kControlPopup = 10;
+  static constexpr int32_t kControlButton = Office::msoControlButton;
+  static constexpr int32_t kControlEdit = Office::msoControlEdit;
+  static constexpr int32_t kControlDropDown = Office::msoControlDropdown;
+  static constexpr int32_t kControlComboBox = Office::msoControlComboBox;
+  static constexpr int32_t kControlPopup = Office::msoControlPopup;
 
   // Sets the defaults; a derived module then streams its design in.
   TkvxCOMAddInModule();

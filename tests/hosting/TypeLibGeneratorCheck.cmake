@@ -61,7 +61,7 @@ expect_refused(undeclared_interface
 generate(full "// a comment\n/* and another */\n${library_head}${dual}
 [uuid(AAAAAAAA-0000-0000-0000-000000000002), helpstring(\"Events\"), hidden]
 dispinterface DProbeEvents {};
-[uuid(AAAAAAAA-0000-0000-0000-000000000003), version(1.2), nonextensible]
+[uuid(AAAAAAAA-0000-0000-0000-000000000003), version(1.2), oleautomation, nonextensible]
 interface IPlain : IUnknown {};
 [uuid(BBBBBBBB-0000-0000-0000-000000000001), helpstring(\"Class\"), noncreatable]
 coclass probeClass
@@ -74,9 +74,9 @@ coclass probeClass
 ")
 set(expected_lines
     "inline constexpr GUID kProbeLibraryId = {0x11111111, 0x2222, 0x3333, {0x44, 0x44, 0x55, 0x55, 0x55, 0x55, 0x55, 0x55}};"
-    "{TypeKind::Dispatch, u\"IProbe\", kIProbeHelp, kIProbeIid, TYPEFLAG_FDUAL | TYPEFLAG_FDISPATCHABLE | TYPEFLAG_FOLEAUTOMATION, {}, 0, 0},"
+    "{TypeKind::Dispatch, u\"IProbe\", kIProbeHelp, kIProbeIid, TYPEFLAG_FDUAL | TYPEFLAG_FDISPATCHABLE, {}, 0, 0},"
     "{TypeKind::Dispatch, u\"DProbeEvents\", kDProbeEventsHelp, kDProbeEventsIid, TYPEFLAG_FDISPATCHABLE | TYPEFLAG_FHIDDEN, {}, 0, 0},"
-    "{TypeKind::Interface, u\"IPlain\", kIPlainHelp, kIPlainIid, TYPEFLAG_FNONEXTENSIBLE, {}, 1, 2},"
+    "{TypeKind::Interface, u\"IPlain\", kIPlainHelp, kIPlainIid, TYPEFLAG_FOLEAUTOMATION | TYPEFLAG_FNONEXTENSIBLE, {}, 1, 2},"
     "{TypeKind::CoClass, u\"probeClass\", kProbeClassHelp, kProbeClassClassId, 0, {{kIProbeIid, IMPLTYPEFLAG_FDEFAULT}, {kDProbeEventsIid, IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE}, {kIPlainIid, 0}}, 0, 0},"
     "          2,\n          3,\n          0x0407,")
 if(NOT result EQUAL 0)

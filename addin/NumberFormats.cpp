@@ -11,6 +11,7 @@
 #include "addin/excel/ExcelDialogs.h"
 #include "addin/excel/ExcelPivotField.h"
 #include "platform/com/ComError.h"
+#include "published/Excel.h"
 
 namespace corvane::addin {
 namespace {
@@ -22,7 +23,7 @@ constexpr char16_t kCodeDecimalSeparator[] = u".";
 
 // The new format, read once the field's first data cell is the active cell.
 std::u16string FromDialog(const ClickContext& c, const excel::ExcelPivotField&) {
-  excel::ExcelDialogs(c.app.Dialogs()).Item(excel::kFormatNumberDialog).Show();  // OK or Cancel alike
+  excel::ExcelDialogs(c.app.Dialogs()).Item(Excel::xlDialogFormatNumber).Show();  // OK or Cancel alike
   return ActiveCell(c.app).NumberFormat();
 }
 

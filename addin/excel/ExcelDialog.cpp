@@ -2,13 +2,13 @@
 
 #include <vector>
 
-#include "addin/excel/ExcelDispids.h"
+#include "published/Excel.h"
 
 namespace corvane::addin::excel {
 
 bool ExcelDialog::Show() const {
-  const std::vector<com::Variant> omitted(dispid::kDialogShowArguments, com::Variant::Omitted());
-  const com::Variant result = Call(dispid::kDialogShow, omitted);
+  const std::vector<com::Variant> omitted(Excel::Dialog::ShowArgumentCount, com::Variant::Omitted());
+  const com::Variant result = Call(Excel::Dialog::Show, omitted);
   return !result.empty() && result.ToBool();
 }
 

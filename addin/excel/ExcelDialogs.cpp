@@ -1,12 +1,12 @@
 #include "addin/excel/ExcelDialogs.h"
 
 #include "addin/excel/ExcelDialog.h"
-#include "addin/excel/ExcelDispids.h"
+#include "published/Excel.h"
 
 namespace corvane::addin::excel {
 
 ExcelDialog ExcelDialogs::Item(int32_t index) const {
-  return ExcelDialog(GetObject(dispid::kDialogsItem, {com::Variant(index)}));
+  return ExcelDialog(GetObject(Excel::Dialogs::Item, {com::Variant(index)}));
 }
 
 }  // namespace corvane::addin::excel

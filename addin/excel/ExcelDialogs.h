@@ -9,9 +9,6 @@ namespace corvane::addin::excel {
 
 class ExcelDialog;
 
-// Excel's number format dialog.
-inline constexpr int32_t kFormatNumberDialog = 42;
-
 class ExcelDialogs : public ExcelObject {
  public:
   using ExcelObject::ExcelObject;

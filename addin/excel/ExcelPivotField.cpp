@@ -1,8 +1,8 @@
 #include "addin/excel/ExcelPivotField.h"
 
-#include "addin/excel/ExcelDispids.h"
 #include "addin/excel/ExcelRange.h"
 #include "platform/com/ComError.h"
+#include "published/Excel.h"
 
 namespace corvane::addin::excel {
 namespace {
@@ -39,15 +39,15 @@ SubtotalSwitches ReadSwitches(const com::Variant& array) {
 
 }  // namespace
 
-std::u16string ExcelPivotField::Name() const { return Get(dispid::kPivotFieldName).ToText(); }
-ExcelRange ExcelPivotField::DataRange() const { return ExcelRange(GetObject(dispid::kPivotFieldDataRange)); }
+std::u16string ExcelPivotField::Name() const { return Get(Excel::PivotField::Name).ToText(); }
+ExcelRange ExcelPivotField::DataRange() const { return ExcelRange(GetObject(Excel::PivotField::DataRange)); }
 std::u16string ExcelPivotField::NumberFormat() const {
-  return Get(dispid::kPivotFieldNumberFormat, {}, com::kLocaleEnUs).ToText();
+  return Get(Excel::PivotField::NumberFormat, {}, com::kLocaleEnUs).ToText();
 }
 void ExcelPivotField::SetNumberFormat(std::u16string_view format) const {
-  Put(dispid::kPivotFieldNumberFormat, com::Variant(format), com::kLocaleEnUs);
+  Put(Excel::PivotField::NumberFormat, com::Variant(format), com::kLocaleEnUs);
 }
-SubtotalSwitches ExcelPivotField::Subtotals() const { return ReadSwitches(Get(dispid::kPivotFieldSubtotals)); }
-std::u16string ExcelPivotField::SubtotalName() const { return Get(dispid::kPivotFieldSubtotalName).ToText(); }
+SubtotalSwitches ExcelPivotField::Subtotals() const { return ReadSwitches(Get(Excel::PivotField::Subtotals)); }
+std::u16string ExcelPivotField::SubtotalName() const { return Get(Excel::PivotField::SubtotalName).ToText(); }
 
 }  // namespace corvane::addin::excel

@@ -6,13 +6,18 @@
 #include <string_view>
 
 #include "addin/excel/ExcelObject.h"
+#include "published/Excel.h"
 
 namespace corvane::addin::excel {
 
 class ExcelRange;
 
 // PivotSelect's modes.
-enum class PivotSelectionMode : int32_t { DataAndLabel = 0, Origin = 3, Blanks = 4 };
+enum class PivotSelectionMode : int32_t {
+  DataAndLabel = Excel::xlDataAndLabel,
+  Origin = Excel::xlOrigin,
+  Blanks = Excel::xlBlanks,
+};
 
 class ExcelPivotTable : public ExcelObject {
  public:

@@ -1,33 +1,33 @@
 #include "addin/excel/ExcelRange.h"
 
-#include "addin/excel/ExcelDispids.h"
 #include "addin/excel/ExcelPivotField.h"
 #include "addin/excel/ExcelPivotTable.h"
 #include "addin/excel/ExcelWorksheet.h"
+#include "published/Excel.h"
 
 namespace corvane::addin::excel {
 
-ExcelPivotTable ExcelRange::PivotTable() const { return ExcelPivotTable(GetObject(dispid::kRangePivotTable)); }
-ExcelPivotField ExcelRange::PivotField() const { return ExcelPivotField(GetObject(dispid::kRangePivotField)); }
+ExcelPivotTable ExcelRange::PivotTable() const { return ExcelPivotTable(GetObject(Excel::Range::PivotTable)); }
+ExcelPivotField ExcelRange::PivotField() const { return ExcelPivotField(GetObject(Excel::Range::PivotField)); }
 std::u16string ExcelRange::NumberFormat() const {
-  return Get(dispid::kRangeNumberFormat, {}, com::kLocaleEnUs).ToText();
+  return Get(Excel::Range::NumberFormat, {}, com::kLocaleEnUs).ToText();
 }
 void ExcelRange::SetNumberFormat(std::u16string_view format) const {
-  Put(dispid::kRangeNumberFormat, com::Variant(format), com::kLocaleEnUs);
+  Put(Excel::Range::NumberFormat, com::Variant(format), com::kLocaleEnUs);
 }
-void ExcelRange::SetStyle(std::u16string_view style) const { Put(dispid::kRangeStyle, com::Variant(style)); }
-void ExcelRange::Select() const { Call(dispid::kRangeSelect); }
-ExcelRange ExcelRange::Cells() const { return ExcelRange(GetObject(dispid::kRangeCells)); }
+void ExcelRange::SetStyle(std::u16string_view style) const { Put(Excel::Range::Style, com::Variant(style)); }
+void ExcelRange::Select() const { Call(Excel::Range::Select); }
+ExcelRange ExcelRange::Cells() const { return ExcelRange(GetObject(Excel::Range::Cells)); }
 ExcelRange ExcelRange::Item(int32_t row, int32_t column) const {
-  return ExcelRange(GetObject(dispid::kRangeItem, {com::Variant(row), com::Variant(column)}));
+  return ExcelRange(GetObject(Excel::Range::Item, {com::Variant(row), com::Variant(column)}));
 }
-ExcelRange ExcelRange::Rows() const { return ExcelRange(GetObject(dispid::kRangeRows)); }
-ExcelRange ExcelRange::Columns() const { return ExcelRange(GetObject(dispid::kRangeColumns)); }
-int32_t ExcelRange::Count() const { return Get(dispid::kRangeCount).ToInt32(); }
-void ExcelRange::AutoFit() const { Call(dispid::kRangeAutoFit); }
-void ExcelRange::ClearFormats() const { Call(dispid::kRangeClearFormats); }
-std::u16string ExcelRange::Address() const { return Get(dispid::kRangeAddress).ToText(); }
-com::ComPtr<IDispatch> ExcelRange::Application() const { return GetObject(dispid::kRangeApplication); }
-ExcelWorksheet ExcelRange::Worksheet() const { return ExcelWorksheet(GetObject(dispid::kRangeWorksheet)); }
+ExcelRange ExcelRange::Rows() const { return ExcelRange(GetObject(Excel::Range::Rows)); }
+ExcelRange ExcelRange::Columns() const { return ExcelRange(GetObject(Excel::Range::Columns)); }
+int32_t ExcelRange::Count() const { return Get(Excel::Range::Count).ToInt32(); }
+void ExcelRange::AutoFit() const { Call(Excel::Range::AutoFit); }
+void ExcelRange::ClearFormats() const { Call(Excel::Range::ClearFormats); }
+std::u16string ExcelRange::Address() const { return Get(Excel::Range::Address).ToText(); }
+com::ComPtr<IDispatch> ExcelRange::Application() const { return GetObject(Excel::Range::Application); }
+ExcelWorksheet ExcelRange::Worksheet() const { return ExcelWorksheet(GetObject(Excel::Range::Worksheet)); }
 
 }  // namespace corvane::addin::excel

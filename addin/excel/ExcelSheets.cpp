@@ -1,9 +1,9 @@
 #include "addin/excel/ExcelSheets.h"
 
-#include "addin/excel/ExcelDispids.h"
+#include "published/Excel.h"
 
 namespace corvane::addin::excel {
 
-int32_t ExcelSheets::Count() const { return Get(dispid::kSheetsCount).ToInt32(); }
+int32_t ExcelSheets::Count() const { return Get(Excel::Sheets::Count).ToInt32(); }
 
 }  // namespace corvane::addin::excel

@@ -1,9 +1,9 @@
 #include "addin/excel/ExcelWorkbook.h"
 
-#include "addin/excel/ExcelDispids.h"
+#include "published/Excel.h"
 
 namespace corvane::addin::excel {
 
-com::ComPtr<IDispatch> ExcelWorkbook::ActiveSheet() const { return GetObject(dispid::kWorkbookActiveSheet); }
+com::ComPtr<IDispatch> ExcelWorkbook::ActiveSheet() const { return GetObject(Excel::Workbook::ActiveSheet); }
 
 }  // namespace corvane::addin::excel

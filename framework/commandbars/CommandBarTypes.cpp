@@ -103,9 +103,14 @@ struct ProtectionFlag {
 };
 
 constexpr ProtectionFlag kProtectionFlags[] = {
-    {kvxMsoBarNoProtection, 0},    {kvxMsoBarNoCustomize, 1},       {kvxMsoBarNoResize, 2},
-    {kvxMsoBarNoMove, 4},          {kvxMsoBarNoChangeVisible, 8},   {kvxMsoBarNoChangeDock, 16},
-    {kvxMsoBarNoVerticalDock, 32}, {kvxMsoBarNoHorizontalDock, 64},
+    {kvxMsoBarNoProtection, Office::msoBarNoProtection},
+    {kvxMsoBarNoCustomize, Office::msoBarNoCustomize},
+    {kvxMsoBarNoResize, Office::msoBarNoResize},
+    {kvxMsoBarNoMove, Office::msoBarNoMove},
+    {kvxMsoBarNoChangeVisible, Office::msoBarNoChangeVisible},
+    {kvxMsoBarNoChangeDock, Office::msoBarNoChangeDock},
+    {kvxMsoBarNoVerticalDock, Office::msoBarNoVerticalDock},
+    {kvxMsoBarNoHorizontalDock, Office::msoBarNoHorizontalDock},
 };
 
 struct KindType {
@@ -114,8 +119,13 @@ struct KindType {
 };
 
 constexpr KindType kKindTypes[] = {
-    {kvxKindButton, 1}, {kvxKindEdit, 2},    {kvxKindDropDownList, 3},    {kvxKindComboBox, 4},
-    {kvxKindPopup, 10}, {kvxKindControl, 0}, {kvxKindAdvancedControl, 1},
+    {kvxKindButton, Office::msoControlButton},
+    {kvxKindEdit, Office::msoControlEdit},
+    {kvxKindDropDownList, Office::msoControlDropdown},
+    {kvxKindComboBox, Office::msoControlComboBox},
+    {kvxKindPopup, Office::msoControlPopup},
+    {kvxKindControl, Office::msoControlCustom},
+    {kvxKindAdvancedControl, Office::msoControlButton},
 };
 
 }  // namespace

@@ -7,17 +7,18 @@
 #include <optional>
 
 #include "framework/design/EnumName.h"
+#include "published/Office.h"
 
 namespace corvane::framework {
 
 enum TkvxMsoBarPosition : uint8_t {
-  kvxMsoBarLeft = 0,
-  kvxMsoBarTop = 1,
-  kvxMsoBarRight = 2,
-  kvxMsoBarBottom = 3,
-  kvxMsoBarFloating = 4,
-  kvxMsoBarPopup = 5,
-  kvxMsoBarMenuBar = 6,
+  kvxMsoBarLeft = Office::msoBarLeft,
+  kvxMsoBarTop = Office::msoBarTop,
+  kvxMsoBarRight = Office::msoBarRight,
+  kvxMsoBarBottom = Office::msoBarBottom,
+  kvxMsoBarFloating = Office::msoBarFloating,
+  kvxMsoBarPopup = Office::msoBarPopup,
+  kvxMsoBarMenuBar = Office::msoBarMenuBar,
 };
 
 enum TkvxMsoBarProtection : uint8_t {
@@ -32,31 +33,31 @@ enum TkvxMsoBarProtection : uint8_t {
 };
 
 enum TkvxMsoButtonState : int {
-  kvxMsoButtonUp = 0,
-  kvxMsoButtonDown = -1,
-  kvxMsoButtonMixed = 2,
+  kvxMsoButtonUp = Office::msoButtonUp,
+  kvxMsoButtonDown = Office::msoButtonDown,
+  kvxMsoButtonMixed = Office::msoButtonMixed,
 };
 
 enum TkvxMsoButtonStyle : int {
-  kvxMsoButtonAutomatic = 0,
-  kvxMsoButtonIcon = 1,
-  kvxMsoButtonCaption = 2,
-  kvxMsoButtonIconAndCaption = 3,
-  kvxMsoButtonIconAndWrapCaption = 7,
-  kvxMsoButtonIconAndCaptionBelow = 11,
-  kvxMsoButtonWrapCaption = 14,
-  kvxMsoButtonIconAndWrapCaptionBelow = 15,
+  kvxMsoButtonAutomatic = Office::msoButtonAutomatic,
+  kvxMsoButtonIcon = Office::msoButtonIcon,
+  kvxMsoButtonCaption = Office::msoButtonCaption,
+  kvxMsoButtonIconAndCaption = Office::msoButtonIconAndCaption,
+  kvxMsoButtonIconAndWrapCaption = Office::msoButtonIconAndWrapCaption,
+  kvxMsoButtonIconAndCaptionBelow = Office::msoButtonIconAndCaptionBelow,
+  kvxMsoButtonWrapCaption = Office::msoButtonWrapCaption,
+  kvxMsoButtonIconAndWrapCaptionBelow = Office::msoButtonIconAndWrapCaptionBelow,
 };
 
 enum TkvxMsoCommandBarButtonHyperlinkType : int {
-  kvxMsoCommandBarButtonHyperlinkNone = 0,
-  kvxMsoCommandBarButtonHyperlinkOpen = 1,
-  kvxMsoCommandBarButtonHyperlinkInsertPicture = 2,
+  kvxMsoCommandBarButtonHyperlinkNone = Office::msoCommandBarButtonHyperlinkNone,
+  kvxMsoCommandBarButtonHyperlinkOpen = Office::msoCommandBarButtonHyperlinkOpen,
+  kvxMsoCommandBarButtonHyperlinkInsertPicture = Office::msoCommandBarButtonHyperlinkInsertPicture,
 };
 
 enum TkvxMsoComboStyle : int {
-  kvxMsoComboNormal = 0,
-  kvxMsoComboLabel = 1,
+  kvxMsoComboNormal = Office::msoComboNormal,
+  kvxMsoComboLabel = Office::msoComboLabel,
 };
 
 // Outlook only: kept and stored, not acted on by this program.

@@ -3,13 +3,13 @@
 #include <optional>
 
 #include "framework/commandbars/DesignRecords.h"
-#include "framework/commandbars/OfficeIds.h"
 #include "framework/commandbars/TkvxBarModule.h"
 #include "framework/commandbars/TkvxCommandBar.h"
 #include "framework/commandbars/TkvxCommandBarButton.h"
 #include "framework/commandbars/TkvxCommandBarPopup.h"
 #include "platform/com/Dispatch.h"
 #include "platform/com/FrameworkError.h"
+#include "published/Office.h"
 
 namespace corvane::framework {
 namespace {
@@ -24,15 +24,15 @@ com::Variant Placement(const TkvxCommandBarControl& item, const Control& parent)
   if (anchorId == 0) return com::Variant::Omitted();
   const Control anchor = item.Module().FindControlById(parent, std::nullopt, anchorId);
   if (!anchor) return com::Variant::Omitted();
-  const int32_t index = com::Dispatch(anchor).Get(kDispControlIndex).ToInt32();
+  const int32_t index = com::Dispatch(anchor).Get(Office::CommandBarControl::Index).ToInt32();
   return com::Variant(item.BeforeID() != 0 ? index : index + 1);
 }
 
 Control AddHostControl(TkvxCommandBarControl& item, const Control& parent, com::Variant type, com::Variant id) {
-  com::Dispatch controls(com::Dispatch(parent).Get(kDispCommandBarControls).ToDispatch());
+  com::Dispatch controls(com::Dispatch(parent).Get(Office::CommandBar::Controls).ToDispatch());
   return controls
-      .Call(kDispControlsAdd, {std::move(type), std::move(id), com::Variant(item.Parameter()), Placement(item, parent),
-                               com::Variant(item.Temporary())})
+      .Call(Office::CommandBarControls::Add, {std::move(type), std::move(id), com::Variant(item.Parameter()),
+                                              Placement(item, parent), com::Variant(item.Temporary())})
       .ToDispatch();
 }
 
@@ -41,7 +41,7 @@ void SetBuiltInAction(TkvxCommandBarButton& button) noexcept {
   try {
     const std::u16string action =
         button.DisableStandardAction() ? u"!<" + button.Module().ProgID() + u">" : std::u16string();
-    com::Dispatch(button.HostControl()).Put(kDispControlOnAction, com::Variant(action));
+    com::Dispatch(button.HostControl()).Put(Office::CommandBarControl::OnAction, com::Variant(action));
   } catch (...) {
     // The standard action stays; nothing the user would need to hear of.
   }
@@ -62,14 +62,14 @@ Control FindOrThrow(TkvxBarModule& module, const Control& bar, std::optional<int
   const com::Variant tagArg = tag.empty() ? com::Variant::Omitted() : com::Variant(tag);
   if (bar) {
     return com::Dispatch(bar)
-        .Call(kDispCommandBarFindControl,
+        .Call(Office::CommandBar::FindControl,
               {Optional(type), Optional(id), tagArg, com::Variant::Omitted(), com::Variant(true)})
         .ToDispatch();
   }
   if (!module.CommandBars()) module.FillCommandBarCache();
   if (!module.CommandBars()) return nullptr;
   return com::Dispatch(module.CommandBars())
-      .Call(kDispCommandBarsFindControl, {Optional(type), Optional(id), tagArg, com::Variant::Omitted()})
+      .Call(Office::CommandBars::FindControl, {Optional(type), Optional(id), tagArg, com::Variant::Omitted()})
       .ToDispatch();
 }
 
@@ -213,7 +213,7 @@ void RemoveOrphanControls(TkvxBarModule& Module, const TkvxCommandBar& Bar) noex
       if (!control) control = Module.FindHostControlByTag(std::nullopt, tag);
       if (!control) continue;
       try {
-        com::Dispatch(control).Call(kDispControlDelete, {com::Variant(false)});
+        com::Dispatch(control).Call(Office::CommandBarControl::Delete, {com::Variant(false)});
         records.Erase(tag);
       } catch (...) {
         Module.HandleError(std::current_exception());

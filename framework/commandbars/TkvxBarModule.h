@@ -17,6 +17,7 @@
 #include "framework/design/DesignHandlerNames.h"
 #include "platform/com/ComPtr.h"
 #include "platform/com/com.h"
+#include "published/Office.h"
 
 namespace corvane::framework {
 
@@ -34,11 +35,11 @@ enum : uint8_t {
 class TkvxBarModule {
  public:
   // Office control type numbers for the lookups.
-  static constexpr int32_t kControlButton = 1;
-  static constexpr int32_t kControlEdit = 2;
-  static constexpr int32_t kControlDropDown = 3;
-  static constexpr int32_t kControlComboBox = 4;
-  static constexpr int32_t kControlPopup = 10;
+  static constexpr int32_t kControlButton = Office::msoControlButton;
+  static constexpr int32_t kControlEdit = Office::msoControlEdit;
+  static constexpr int32_t kControlDropDown = Office::msoControlDropdown;
+  static constexpr int32_t kControlComboBox = Office::msoControlComboBox;
+  static constexpr int32_t kControlPopup = Office::msoControlPopup;
 
   // Never throws.
   virtual void HandleError(const std::exception& E) noexcept = 0;

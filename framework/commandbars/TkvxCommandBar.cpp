@@ -50,7 +50,7 @@ void TkvxCommandBar::ReportHostError(std::exception_ptr error) const noexcept { 
 
 void TkvxCommandBar::SetCommandBarName(std::u16string_view v) {
   if (v.empty()) com::RaiseFrameworkError(com::FrameworkError::kEmptyProperty, {u"CommandBarName"});
-  Store(commandBarName_, std::u16string(v), kDispCommandBarName);
+  Store(commandBarName_, std::u16string(v), Office::CommandBar::Name);
   if (nameLocal_.empty()) SetNameLocal(commandBarName_);
 }
 
@@ -59,7 +59,7 @@ void TkvxCommandBar::SetPosition(TkvxMsoBarPosition v) {
     if ((v == kvxMsoBarPopup || v == kvxMsoBarMenuBar) && HoldsAdvancedControl()) {
       com::RaiseFrameworkError(com::FrameworkError::kAdvancedControlBarPosition);
     }
-    Store(position_, v, kDispCommandBarPosition);
+    Store(position_, v, Office::CommandBar::Position);
   } catch (...) {
     module_.HandleError(std::current_exception());
   }
@@ -70,7 +70,7 @@ void TkvxCommandBar::SetProtection(TkvxMsoBarProtection v) {
     if (v != kvxMsoBarNoChangeDock && HoldsAdvancedControl()) {
       com::RaiseFrameworkError(com::FrameworkError::kAdvancedControlBarProtection);
     }
-    Store(protection_, v, kDispCommandBarProtection);
+    Store(protection_, v, Office::CommandBar::Protection);
   } catch (...) {
     module_.HandleError(std::current_exception());
   }
@@ -91,7 +91,7 @@ void TkvxCommandBar::ComponentRemoved(TComponent* Removed) {
   TComponent::ComponentRemoved(Removed);
 }
 
-bool TkvxCommandBar::IsBuiltIn() const { return ReadThrough(false, kDispCommandBarBuiltIn); }
+bool TkvxCommandBar::IsBuiltIn() const { return ReadThrough(false, Office::CommandBar::BuiltIn); }
 
 void TkvxCommandBar::BuildCommandBar() {
   if (module_.HostKind() == ohaMapPoint) com::RaiseFrameworkError(com::FrameworkError::kMapPointControl, {});
@@ -114,8 +114,8 @@ void TkvxCommandBar::FindOrCreateHostBar() {
   if (!bars) return;
   hostBar_ =
       com::Dispatch(bars)
-          .Call(kDispCommandBarsAdd, {com::Variant(commandBarName_), com::Variant(static_cast<int32_t>(position_)),
-                                      com::Variant::Omitted(), com::Variant(temporary_)})
+          .Call(Office::CommandBars::Add, {com::Variant(commandBarName_), com::Variant(static_cast<int32_t>(position_)),
+                                           com::Variant::Omitted(), com::Variant(temporary_)})
           .ToDispatch();
   if (!hostBar_) return;
   SetNameLocal(CommandBarName());
@@ -143,13 +143,13 @@ void TkvxCommandBar::ApplyBarProperties() {
   if (!hostBar_) return;
   DesignRecords records(module_, DesignRecords::kCommandBars);
   if (!temporary_ && records.Holds(commandBarName_, propertyChanged_)) return;
-  PushStored(enabled_, kDispCommandBarEnabled);
-  PushStored(visible_, kDispCommandBarVisible);
-  PushStored(protection_, kDispCommandBarProtection);
-  PushStored(position_, kDispCommandBarPosition);
-  if (left_ != -1) PushStored(left_, kDispCommandBarLeft);
-  if (top_ != -1) PushStored(top_, kDispCommandBarTop);
-  if (rowIndex_ != -1) PushStored(rowIndex_, kDispCommandBarRowIndex);
+  PushStored(enabled_, Office::CommandBar::Enabled);
+  PushStored(visible_, Office::CommandBar::Visible);
+  PushStored(protection_, Office::CommandBar::Protection);
+  PushStored(position_, Office::CommandBar::Position);
+  if (left_ != -1) PushStored(left_, Office::CommandBar::Left);
+  if (top_ != -1) PushStored(top_, Office::CommandBar::Top);
+  if (rowIndex_ != -1) PushStored(rowIndex_, Office::CommandBar::RowIndex);
   if (!temporary_) records.Write(commandBarName_, propertyChanged_);
 }
 
@@ -173,9 +173,12 @@ void TkvxCommandBar::DeleteEmptyHostBar() {
 
 void DeleteHostBarIfEmpty(const com::ComPtr<IDispatch>& Bar) {
   com::Dispatch bar(Bar);
-  if (bar.Get(kDispCommandBarBuiltIn).ToBool()) return;
-  if (com::Dispatch(bar.Get(kDispCommandBarControls).ToDispatch()).Get(kDispControlsCount).ToInt32() != 0) return;
-  bar.Call(kDispCommandBarDelete);
+  if (bar.Get(Office::CommandBar::BuiltIn).ToBool()) return;
+  if (com::Dispatch(bar.Get(Office::CommandBar::Controls).ToDispatch())
+          .Get(Office::CommandBarControls::Count)
+          .ToInt32() != 0)
+    return;
+  bar.Call(Office::CommandBar::Delete);
 }
 
 }  // namespace corvane::framework

@@ -10,10 +10,10 @@
 #include "framework/commandbars/CommandBarTypes.h"
 #include "framework/commandbars/HostPropertyPush.h"
 #include "framework/commandbars/OfficeHostApp.h"
-#include "framework/commandbars/OfficeIds.h"
 #include "framework/commandbars/TkvxCommandBarControls.h"
 #include "framework/design/TComponent.h"
 #include "platform/com/ComPtr.h"
+#include "published/Office.h"
 
 namespace corvane::framework {
 
@@ -44,26 +44,26 @@ class TkvxCommandBar : public TComponent, public HostPropertyPush {
 
   // While bound these read the host bar (Part of the property pattern in
   // HostPropertyPush.h); the setters store and push on difference.
-  std::u16string CommandBarName() const { return ReadThrough(commandBarName_, kDispCommandBarName); }
+  std::u16string CommandBarName() const { return ReadThrough(commandBarName_, Office::CommandBar::Name); }
   // Empty: framework error 31101, and the name stays.
   void SetCommandBarName(std::u16string_view v);
   const std::u16string& NameLocal() const { return nameLocal_; }
-  void SetNameLocal(std::u16string_view v) { Store(nameLocal_, std::u16string(v), kDispCommandBarNameLocal); }
-  TkvxMsoBarPosition Position() const { return ReadThrough(position_, kDispCommandBarPosition); }
+  void SetNameLocal(std::u16string_view v) { Store(nameLocal_, std::u16string(v), Office::CommandBar::NameLocal); }
+  TkvxMsoBarPosition Position() const { return ReadThrough(position_, Office::CommandBar::Position); }
   // A bar holding an advanced control can be neither a popup nor a menu
   // bar (framework error 31114, to HandleError; the position stays).
   void SetPosition(TkvxMsoBarPosition v);
-  bool Enabled() const { return ReadThrough(enabled_, kDispCommandBarEnabled); }
-  void SetEnabled(bool v) { Store(enabled_, v, kDispCommandBarEnabled); }
-  bool Visible() const { return ReadThrough(visible_, kDispCommandBarVisible); }
-  void SetVisible(bool v) { Store(visible_, v, kDispCommandBarVisible); }
-  int32_t CommandBarLeft() const { return ReadThrough(left_, kDispCommandBarLeft); }
-  void SetCommandBarLeft(int32_t v) { Store(left_, v, kDispCommandBarLeft); }
-  int32_t CommandBarTop() const { return ReadThrough(top_, kDispCommandBarTop); }
-  void SetCommandBarTop(int32_t v) { Store(top_, v, kDispCommandBarTop); }
-  int32_t RowIndex() const { return ReadThrough(rowIndex_, kDispCommandBarRowIndex); }
-  void SetRowIndex(int32_t v) { Store(rowIndex_, v, kDispCommandBarRowIndex); }
-  TkvxMsoBarProtection Protection() const { return ReadThrough(protection_, kDispCommandBarProtection); }
+  bool Enabled() const { return ReadThrough(enabled_, Office::CommandBar::Enabled); }
+  void SetEnabled(bool v) { Store(enabled_, v, Office::CommandBar::Enabled); }
+  bool Visible() const { return ReadThrough(visible_, Office::CommandBar::Visible); }
+  void SetVisible(bool v) { Store(visible_, v, Office::CommandBar::Visible); }
+  int32_t CommandBarLeft() const { return ReadThrough(left_, Office::CommandBar::Left); }
+  void SetCommandBarLeft(int32_t v) { Store(left_, v, Office::CommandBar::Left); }
+  int32_t CommandBarTop() const { return ReadThrough(top_, Office::CommandBar::Top); }
+  void SetCommandBarTop(int32_t v) { Store(top_, v, Office::CommandBar::Top); }
+  int32_t RowIndex() const { return ReadThrough(rowIndex_, Office::CommandBar::RowIndex); }
+  void SetRowIndex(int32_t v) { Store(rowIndex_, v, Office::CommandBar::RowIndex); }
+  TkvxMsoBarProtection Protection() const { return ReadThrough(protection_, Office::CommandBar::Protection); }
   // A bar holding an advanced control keeps kvxMsoBarNoChangeDock
   // (framework error 31115, to HandleError; the protection stays).
   void SetProtection(TkvxMsoBarProtection v);

@@ -22,7 +22,7 @@ void TkvxCommandBarButton::SetGlyph(std::vector<uint8_t> bitmap) {
 void TkvxCommandBarButton::AttachHostControl(com::ComPtr<IDispatch> Control) {
   link_.Drop();
   TkvxCommandBarControl::AttachHostControl(std::move(Control));
-  link_.Bind(*this, kCommandBarButtonIid);
+  link_.Bind(*this, Office::CommandBarButton::iid);
 }
 
 void TkvxCommandBarButton::Assign(const TkvxCommandBarControl& Source) {
@@ -41,10 +41,10 @@ void TkvxCommandBarButton::Assign(const TkvxCommandBarControl& Source) {
 bool TkvxCommandBarButton::UpdateControl() {
   const bool applied = TkvxCommandBarControl::UpdateControl();
   if (!applied || !HostButton()) return applied;
-  if (faceId_ != 0) PushStored(faceId_, kDispButtonFaceId);
-  PushStored(shortcutText_, kDispButtonShortcutText);
-  PushStored(state_, kDispButtonState);
-  PushStored(style_, kDispButtonStyle);
+  if (faceId_ != 0) PushStored(faceId_, Office::CommandBarButton::FaceId);
+  PushStored(shortcutText_, Office::CommandBarButton::ShortcutText);
+  PushStored(state_, Office::CommandBarButton::State);
+  PushStored(style_, Office::CommandBarButton::Style);
   // The link kind is the user's: the design takes the host's value.
   hyperlinkType_ = HyperlinkType();
   if (!glyph_.empty()) ApplyGlyph();

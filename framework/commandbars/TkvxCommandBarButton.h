@@ -29,18 +29,22 @@ class TkvxCommandBarButton : public TkvxCommandBarControl {
   // the handler goes to the module's HandleError.
   void DoClick() override;
 
-  int32_t FaceID() const { return ReadThrough(faceId_, kDispButtonFaceId); }
-  void SetFaceID(int32_t v) { Store(faceId_, v, kDispButtonFaceId); }
-  std::u16string ShortcutText() const { return ReadThrough(shortcutText_, kDispButtonShortcutText); }
-  void SetShortcutText(std::u16string_view v) { Store(shortcutText_, std::u16string(v), kDispButtonShortcutText); }
-  TkvxMsoButtonState State() const { return ReadThrough(state_, kDispButtonState); }
-  void SetState(TkvxMsoButtonState v) { Store(state_, v, kDispButtonState); }
-  TkvxMsoButtonStyle Style() const { return ReadThrough(style_, kDispButtonStyle); }
-  void SetStyle(TkvxMsoButtonStyle v) { Store(style_, v, kDispButtonStyle); }
-  TkvxMsoCommandBarButtonHyperlinkType HyperlinkType() const {
-    return ReadThrough(hyperlinkType_, kDispButtonHyperlinkType);
+  int32_t FaceID() const { return ReadThrough(faceId_, Office::CommandBarButton::FaceId); }
+  void SetFaceID(int32_t v) { Store(faceId_, v, Office::CommandBarButton::FaceId); }
+  std::u16string ShortcutText() const { return ReadThrough(shortcutText_, Office::CommandBarButton::ShortcutText); }
+  void SetShortcutText(std::u16string_view v) {
+    Store(shortcutText_, std::u16string(v), Office::CommandBarButton::ShortcutText);
   }
-  void SetHyperlinkType(TkvxMsoCommandBarButtonHyperlinkType v) { Store(hyperlinkType_, v, kDispButtonHyperlinkType); }
+  TkvxMsoButtonState State() const { return ReadThrough(state_, Office::CommandBarButton::State); }
+  void SetState(TkvxMsoButtonState v) { Store(state_, v, Office::CommandBarButton::State); }
+  TkvxMsoButtonStyle Style() const { return ReadThrough(style_, Office::CommandBarButton::Style); }
+  void SetStyle(TkvxMsoButtonStyle v) { Store(style_, v, Office::CommandBarButton::Style); }
+  TkvxMsoCommandBarButtonHyperlinkType HyperlinkType() const {
+    return ReadThrough(hyperlinkType_, Office::CommandBarButton::HyperlinkType);
+  }
+  void SetHyperlinkType(TkvxMsoCommandBarButtonHyperlinkType v) {
+    Store(hyperlinkType_, v, Office::CommandBarButton::HyperlinkType);
+  }
 
   // Drops the sink of the button bound before (disconnected, off the
   // module's list), then binds; a host button gets a new sink. A sink that

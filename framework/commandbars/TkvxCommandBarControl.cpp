@@ -13,7 +13,7 @@ namespace corvane::framework {
 namespace {
 
 int32_t IndexOf(IDispatch* control) {
-  return com::Dispatch::InvokeId(control, kDispControlIndex, DISPATCH_PROPERTYGET, {}).ToInt32();
+  return com::Dispatch::InvokeId(control, Office::CommandBarControl::Index, DISPATCH_PROPERTYGET, {}).ToInt32();
 }
 
 }  // namespace
@@ -39,15 +39,16 @@ size_t TkvxCommandBarControl::Index() const { return collection_.IndexOf(this); 
 void TkvxCommandBarControl::ReportHostError(std::exception_ptr error) const noexcept { Module().HandleError(error); }
 
 void TkvxCommandBarControl::SetEnabled(bool v) {
-  if (Store(enabled_, v, kDispControlEnabled) && Module().HostKind() == ohaOutlook) NudgeWidth();
+  if (Store(enabled_, v, Office::CommandBarControl::Enabled) && Module().HostKind() == ohaOutlook) NudgeWidth();
 }
 
 void TkvxCommandBarControl::NudgeWidth() {
   try {
-    const com::Variant width = com::Dispatch::InvokeId(hostControl_.get(), kDispControlWidth, DISPATCH_PROPERTYGET, {});
-    com::Dispatch::InvokeId(hostControl_.get(), kDispControlWidth, DISPATCH_PROPERTYPUT,
+    const com::Variant width =
+        com::Dispatch::InvokeId(hostControl_.get(), Office::CommandBarControl::Width, DISPATCH_PROPERTYGET, {});
+    com::Dispatch::InvokeId(hostControl_.get(), Office::CommandBarControl::Width, DISPATCH_PROPERTYPUT,
                             {com::Variant(width.ToInt32() + 1)});
-    com::Dispatch::InvokeId(hostControl_.get(), kDispControlWidth, DISPATCH_PROPERTYPUT, {width});
+    com::Dispatch::InvokeId(hostControl_.get(), Office::CommandBarControl::Width, DISPATCH_PROPERTYPUT, {width});
   } catch (...) {
     ReportHostError(std::current_exception());
   }
@@ -113,24 +114,24 @@ void TkvxCommandBarControl::PlaceHostControl() {
 }
 
 void TkvxCommandBarControl::MoveHostControl(int32_t before) {
-  com::Dispatch::InvokeId(hostControl_.get(), kDispControlMove, DISPATCH_METHOD,
+  com::Dispatch::InvokeId(hostControl_.get(), Office::CommandBarControl::Move, DISPATCH_METHOD,
                           {com::Variant::Omitted(), com::Variant(before)});
 }
 
 void TkvxCommandBarControl::PushDesign() {
-  PushStored(beginGroup_, kDispControlBeginGroup);
-  PushStored(caption_, kDispControlCaption);
-  PushStored(descriptionText_, kDispControlDescriptionText);
+  PushStored(beginGroup_, Office::CommandBarControl::BeginGroup);
+  PushStored(caption_, Office::CommandBarControl::Caption);
+  PushStored(descriptionText_, Office::CommandBarControl::DescriptionText);
   SetEnabled(enabled_);
-  if (height_ != 0) PushStored(height_, kDispControlHeight);
-  PushStored(helpContextId_, kDispControlHelpContextId);
-  PushStored(helpFile_, kDispControlHelpFile);
-  PushStored(parameter_, kDispControlParameter);
-  PushStored(priority_, kDispControlPriority);
-  PushStored(officeTag_, kDispControlTag);
-  PushStored(tooltipText_, kDispControlTooltipText);
-  PushStored(visible_, kDispControlVisible);
-  if (width_ != 0) PushStored(width_, kDispControlWidth);
+  if (height_ != 0) PushStored(height_, Office::CommandBarControl::Height);
+  PushStored(helpContextId_, Office::CommandBarControl::HelpContextId);
+  PushStored(helpFile_, Office::CommandBarControl::HelpFile);
+  PushStored(parameter_, Office::CommandBarControl::Parameter);
+  PushStored(priority_, Office::CommandBarControl::Priority);
+  PushStored(officeTag_, Office::CommandBarControl::Tag);
+  PushStored(tooltipText_, Office::CommandBarControl::TooltipText);
+  PushStored(visible_, Office::CommandBarControl::Visible);
+  if (width_ != 0) PushStored(width_, Office::CommandBarControl::Width);
 }
 
 void TkvxCommandBarControl::Assign(const TkvxCommandBarControl& Source) {
@@ -166,7 +167,8 @@ void TkvxCommandBarControl::DeleteHostControl(bool Temporary) {
   // (a removal must not report success it did not have).
   const com::ScopeExit unbind([this] { AttachHostControl(nullptr); });
   if (!hostControl_) return;
-  com::Dispatch::InvokeId(hostControl_.get(), kDispControlDelete, DISPATCH_METHOD, {com::Variant(Temporary)});
+  com::Dispatch::InvokeId(hostControl_.get(), Office::CommandBarControl::Delete, DISPATCH_METHOD,
+                          {com::Variant(Temporary)});
   // Gone for good, so no longer recorded: should a later step of a removal
   // fail, the next start builds it again instead of taking it for one the
   // user deleted.

@@ -15,11 +15,11 @@
 
 #include "framework/commandbars/CommandBarTypes.h"
 #include "framework/commandbars/HostPropertyPush.h"
-#include "framework/commandbars/OfficeIds.h"
 #include "framework/design/Events.h"
 #include "framework/design/TObject.h"
 #include "framework/events/OfficeEventInterfaces.h"
 #include "platform/com/ComPtr.h"
+#include "published/Office.h"
 
 namespace corvane::framework {
 
@@ -55,42 +55,54 @@ class TkvxCommandBarControl : public TObject, public HostPropertyPush {
   int32_t PropertyChanged() const { return propertyChanged_; }
   void SetPropertyChanged(int32_t v) { propertyChanged_ = v; }
 
-  bool BeginGroup() const { return ReadThrough(beginGroup_, kDispControlBeginGroup); }
-  void SetBeginGroup(bool v) { Store(beginGroup_, v, kDispControlBeginGroup); }
+  bool BeginGroup() const { return ReadThrough(beginGroup_, Office::CommandBarControl::BeginGroup); }
+  void SetBeginGroup(bool v) { Store(beginGroup_, v, Office::CommandBarControl::BeginGroup); }
   // Virtual, with HelpContextID, HelpFile, TooltipText and OfficeID: an
   // advanced control has none of its own.
-  virtual std::u16string Caption() const { return ReadThrough(caption_, kDispControlCaption); }
-  virtual void SetCaption(std::u16string_view v) { Store(caption_, std::u16string(v), kDispControlCaption); }
-  std::u16string DescriptionText() const { return ReadThrough(descriptionText_, kDispControlDescriptionText); }
-  void SetDescriptionText(std::u16string_view v) {
-    Store(descriptionText_, std::u16string(v), kDispControlDescriptionText);
+  virtual std::u16string Caption() const { return ReadThrough(caption_, Office::CommandBarControl::Caption); }
+  virtual void SetCaption(std::u16string_view v) {
+    Store(caption_, std::u16string(v), Office::CommandBarControl::Caption);
   }
-  bool Enabled() const { return ReadThrough(enabled_, kDispControlEnabled); }
+  std::u16string DescriptionText() const {
+    return ReadThrough(descriptionText_, Office::CommandBarControl::DescriptionText);
+  }
+  void SetDescriptionText(std::u16string_view v) {
+    Store(descriptionText_, std::u16string(v), Office::CommandBarControl::DescriptionText);
+  }
+  bool Enabled() const { return ReadThrough(enabled_, Office::CommandBarControl::Enabled); }
   // In Outlook a change that reaches the host is followed by a width
   // nudge: Outlook repaints the control only then.
   void SetEnabled(bool v);
-  int32_t Height() const { return ReadThrough(height_, kDispControlHeight); }
-  void SetHeight(int32_t v) { Store(height_, v, kDispControlHeight); }
-  virtual int32_t HelpContextID() const { return ReadThrough(helpContextId_, kDispControlHelpContextId); }
-  virtual void SetHelpContextID(int32_t v) { Store(helpContextId_, v, kDispControlHelpContextId); }
-  virtual std::u16string HelpFile() const { return ReadThrough(helpFile_, kDispControlHelpFile); }
-  virtual void SetHelpFile(std::u16string_view v) { Store(helpFile_, std::u16string(v), kDispControlHelpFile); }
-  std::u16string Parameter() const { return ReadThrough(parameter_, kDispControlParameter); }
-  void SetParameter(std::u16string_view v) { Store(parameter_, std::u16string(v), kDispControlParameter); }
-  int32_t Priority() const { return ReadThrough(priority_, kDispControlPriority); }
-  void SetPriority(int32_t v) { Store(priority_, v, kDispControlPriority); }
+  int32_t Height() const { return ReadThrough(height_, Office::CommandBarControl::Height); }
+  void SetHeight(int32_t v) { Store(height_, v, Office::CommandBarControl::Height); }
+  virtual int32_t HelpContextID() const {
+    return ReadThrough(helpContextId_, Office::CommandBarControl::HelpContextId);
+  }
+  virtual void SetHelpContextID(int32_t v) { Store(helpContextId_, v, Office::CommandBarControl::HelpContextId); }
+  virtual std::u16string HelpFile() const { return ReadThrough(helpFile_, Office::CommandBarControl::HelpFile); }
+  virtual void SetHelpFile(std::u16string_view v) {
+    Store(helpFile_, std::u16string(v), Office::CommandBarControl::HelpFile);
+  }
+  std::u16string Parameter() const { return ReadThrough(parameter_, Office::CommandBarControl::Parameter); }
+  void SetParameter(std::u16string_view v) {
+    Store(parameter_, std::u16string(v), Office::CommandBarControl::Parameter);
+  }
+  int32_t Priority() const { return ReadThrough(priority_, Office::CommandBarControl::Priority); }
+  void SetPriority(int32_t v) { Store(priority_, v, Office::CommandBarControl::Priority); }
   // The item's identity in the host (lookups, records, the click check):
   // always the designed text, never a host read.
   const std::u16string& OfficeTag() const { return officeTag_; }
-  void SetOfficeTag(std::u16string_view v) { Store(officeTag_, std::u16string(v), kDispControlTag); }
-  virtual std::u16string TooltipText() const { return ReadThrough(tooltipText_, kDispControlTooltipText); }
-  virtual void SetTooltipText(std::u16string_view v) {
-    Store(tooltipText_, std::u16string(v), kDispControlTooltipText);
+  void SetOfficeTag(std::u16string_view v) { Store(officeTag_, std::u16string(v), Office::CommandBarControl::Tag); }
+  virtual std::u16string TooltipText() const {
+    return ReadThrough(tooltipText_, Office::CommandBarControl::TooltipText);
   }
-  bool Visible() const { return ReadThrough(visible_, kDispControlVisible); }
-  void SetVisible(bool v) { Store(visible_, v, kDispControlVisible); }
-  int32_t Width() const { return ReadThrough(width_, kDispControlWidth); }
-  void SetWidth(int32_t v) { Store(width_, v, kDispControlWidth); }
+  virtual void SetTooltipText(std::u16string_view v) {
+    Store(tooltipText_, std::u16string(v), Office::CommandBarControl::TooltipText);
+  }
+  bool Visible() const { return ReadThrough(visible_, Office::CommandBarControl::Visible); }
+  void SetVisible(bool v) { Store(visible_, v, Office::CommandBarControl::Visible); }
+  int32_t Width() const { return ReadThrough(width_, Office::CommandBarControl::Width); }
+  void SetWidth(int32_t v) { Store(width_, v, Office::CommandBarControl::Width); }
 
   // Stored only: they matter when the host control is created or placed.
   bool Temporary() const { return temporary_; }
@@ -102,7 +114,7 @@ class TkvxCommandBarControl : public TObject, public HostPropertyPush {
   int32_t BeforeID() const { return beforeId_; }
   void SetBeforeID(int32_t v) { beforeId_ = v; }
   // The host control's Id while bound.
-  virtual int32_t OfficeID() const { return ReadThrough(officeId_, kDispControlId); }
+  virtual int32_t OfficeID() const { return ReadThrough(officeId_, Office::CommandBarControl::Id); }
   virtual void SetOfficeID(int32_t v) { officeId_ = v; }
   // OfficeID 1: a control of the add-in's own, not a host built-in one.
   bool IsCustom() const { return OfficeID() == kCustomControlId; }

@@ -16,7 +16,7 @@ TkvxCommandBarPopup::~TkvxCommandBarPopup() { controls_.Clear(); }
 com::ComPtr<IDispatch> TkvxCommandBarPopup::HostMenuBar() const noexcept {
   if (!HostControl()) return nullptr;
   try {
-    return com::Dispatch(HostControl()).Get(kDispPopupCommandBar).ToDispatch();
+    return com::Dispatch(HostControl()).Get(Office::CommandBarPopup::CommandBar).ToDispatch();
   } catch (...) {
     return nullptr;
   }

@@ -17,7 +17,7 @@ void TkvxCustomCommandBarComboBox::DoClick() { RaiseItemEvent(OnChange); }
 void TkvxCustomCommandBarComboBox::AttachHostControl(com::ComPtr<IDispatch> Control) {
   link_.Drop();
   TkvxCommandBarControl::AttachHostControl(std::move(Control));
-  link_.Bind(*this, kCommandBarComboBoxIid);
+  link_.Bind(*this, Office::CommandBarComboBox::iid);
 }
 
 void TkvxCustomCommandBarComboBox::SetItems(std::vector<std::u16string> Items) {
@@ -39,11 +39,11 @@ void TkvxCustomCommandBarComboBox::RefillHostList() {
   AddHostItems();
 }
 
-void TkvxCustomCommandBarComboBox::ClearHostList() { com::Dispatch(HostBox()).Call(kDispComboClear); }
+void TkvxCustomCommandBarComboBox::ClearHostList() { com::Dispatch(HostBox()).Call(Office::CommandBarComboBox::Clear); }
 
 void TkvxCustomCommandBarComboBox::AddHostItems() {
   com::Dispatch box(HostBox());
-  for (const std::u16string& entry : items_) box.Call(kDispComboAddItem, {com::Variant(entry)});
+  for (const std::u16string& entry : items_) box.Call(Office::CommandBarComboBox::AddItem, {com::Variant(entry)});
 }
 
 void TkvxCustomCommandBarComboBox::Guarded(void (TkvxCustomCommandBarComboBox::*step)()) {
@@ -72,17 +72,17 @@ bool TkvxCustomCommandBarComboBox::UpdateControl() {
   const bool applied = TkvxCommandBarControl::UpdateControl();
   if (!applied || !HostBox()) return applied;
   IDispatch* box = HostBox().get();
-  PushStoredOn(box, style_, kDispComboStyle);
+  PushStoredOn(box, style_, Office::CommandBarComboBox::Style);
   if (HasList()) {
-    if (dropdownLines_ != 0) PushStoredOn(box, dropdownLines_, kDispComboDropDownLines);
-    if (dropdownWidth_ != 0) PushStoredOn(box, dropdownWidth_, kDispComboDropDownWidth);
+    if (dropdownLines_ != 0) PushStoredOn(box, dropdownLines_, Office::CommandBarComboBox::DropDownLines);
+    if (dropdownWidth_ != 0) PushStoredOn(box, dropdownWidth_, Office::CommandBarComboBox::DropDownWidth);
     Guarded(&TkvxCustomCommandBarComboBox::ClearHostList);
   }
-  PushStoredOn(box, text_, kDispComboText);
+  PushStoredOn(box, text_, Office::CommandBarComboBox::Text);
   if (HasList()) {
     Guarded(&TkvxCustomCommandBarComboBox::AddHostItems);
-    if (listIndex_ != 0) PushStoredOn(box, listIndex_, kDispComboListIndex);
-    if (listHeaderCount_ != -1) PushStoredOn(box, listHeaderCount_, kDispComboListHeaderCount);
+    if (listIndex_ != 0) PushStoredOn(box, listIndex_, Office::CommandBarComboBox::ListIndex);
+    if (listHeaderCount_ != -1) PushStoredOn(box, listHeaderCount_, Office::CommandBarComboBox::ListHeaderCount);
   }
   if (!Temporary()) WriteRecord();
   return applied;

@@ -24,20 +24,26 @@ class TkvxCustomCommandBarComboBox : public TkvxCommandBarControl {
   // being handled.
   void DoClick() override;
 
-  int32_t DropdownLines() const { return ReadThroughOn(HostBox().get(), dropdownLines_, kDispComboDropDownLines); }
-  void SetDropdownLines(int32_t v) { StoreOnBox(dropdownLines_, v, kDispComboDropDownLines); }
-  int32_t DropdownWidth() const { return ReadThroughOn(HostBox().get(), dropdownWidth_, kDispComboDropDownWidth); }
-  void SetDropdownWidth(int32_t v) { StoreOnBox(dropdownWidth_, v, kDispComboDropDownWidth); }
-  int32_t ListHeaderCount() const {
-    return ReadThroughOn(HostBox().get(), listHeaderCount_, kDispComboListHeaderCount);
+  int32_t DropdownLines() const {
+    return ReadThroughOn(HostBox().get(), dropdownLines_, Office::CommandBarComboBox::DropDownLines);
   }
-  void SetListHeaderCount(int32_t v) { StoreOnBox(listHeaderCount_, v, kDispComboListHeaderCount); }
-  int32_t ListIndex() const { return ReadThroughOn(HostBox().get(), listIndex_, kDispComboListIndex); }
-  void SetListIndex(int32_t v) { StoreOnBox(listIndex_, v, kDispComboListIndex); }
-  TkvxMsoComboStyle Style() const { return ReadThroughOn(HostBox().get(), style_, kDispComboStyle); }
-  void SetStyle(TkvxMsoComboStyle v) { StoreOnBox(style_, v, kDispComboStyle); }
-  std::u16string Text() const { return ReadThroughOn(HostBox().get(), text_, kDispComboText); }
-  void SetText(std::u16string_view v) { StoreOnBox(text_, std::u16string(v), kDispComboText); }
+  void SetDropdownLines(int32_t v) { StoreOnBox(dropdownLines_, v, Office::CommandBarComboBox::DropDownLines); }
+  int32_t DropdownWidth() const {
+    return ReadThroughOn(HostBox().get(), dropdownWidth_, Office::CommandBarComboBox::DropDownWidth);
+  }
+  void SetDropdownWidth(int32_t v) { StoreOnBox(dropdownWidth_, v, Office::CommandBarComboBox::DropDownWidth); }
+  int32_t ListHeaderCount() const {
+    return ReadThroughOn(HostBox().get(), listHeaderCount_, Office::CommandBarComboBox::ListHeaderCount);
+  }
+  void SetListHeaderCount(int32_t v) { StoreOnBox(listHeaderCount_, v, Office::CommandBarComboBox::ListHeaderCount); }
+  int32_t ListIndex() const {
+    return ReadThroughOn(HostBox().get(), listIndex_, Office::CommandBarComboBox::ListIndex);
+  }
+  void SetListIndex(int32_t v) { StoreOnBox(listIndex_, v, Office::CommandBarComboBox::ListIndex); }
+  TkvxMsoComboStyle Style() const { return ReadThroughOn(HostBox().get(), style_, Office::CommandBarComboBox::Style); }
+  void SetStyle(TkvxMsoComboStyle v) { StoreOnBox(style_, v, Office::CommandBarComboBox::Style); }
+  std::u16string Text() const { return ReadThroughOn(HostBox().get(), text_, Office::CommandBarComboBox::Text); }
+  void SetText(std::u16string_view v) { StoreOnBox(text_, std::u16string(v), Office::CommandBarComboBox::Text); }
   // The designed list. Setting it refills a bound host box's list; when the
   // box's Clear fails (a stale reference), the box is looked up again by
   // its tag, re-bound and cleared once more.

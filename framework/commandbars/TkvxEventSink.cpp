@@ -18,7 +18,7 @@ com::Variant Read(IDispatch* object, DISPID id) {
   return com::Dispatch::InvokeId(object, id, DISPATCH_PROPERTYGET, {});
 }
 
-int32_t ControlType(IDispatch* control) { return Read(control, kDispControlType).ToInt32(); }
+int32_t ControlType(IDispatch* control) { return Read(control, Office::CommandBarControl::Type).ToInt32(); }
 
 // The control's connection point for events; throws what the host answers.
 com::ComPtr<IConnectionPoint> EventPoint(IDispatch* control, const IID& events) {
@@ -29,14 +29,19 @@ com::ComPtr<IConnectionPoint> EventPoint(IDispatch* control, const IID& events) 
   return point;
 }
 
+// Click of a button and Change of a box carry the same id: one sink
+// answers both.
+constexpr DISPID kControlEvent = Office::CommandBarButtonEvents::Click;
+static_assert(Office::CommandBarComboBoxEvents::Change == kControlEvent);
+
 // The only event name a control of that type has; empty for none.
 std::u16string_view EventNameOf(int32_t type) {
   switch (type) {
-    case kMsoControlButton:
+    case Office::msoControlButton:
       return u"Click";
-    case kMsoControlEdit:
-    case kMsoControlDropdown:
-    case kMsoControlComboBox:
+    case Office::msoControlEdit:
+    case Office::msoControlDropdown:
+    case Office::msoControlComboBox:
       return u"Change";
     default:
       return {};
@@ -47,8 +52,8 @@ std::u16string_view EventNameOf(int32_t type) {
 // control is gone (or was re-created by the user).
 bool StillBound(IDispatch* control) {
   try {
-    const com::Variant helpFile = Read(control, kDispControlHelpFile);
-    com::Dispatch::InvokeId(control, kDispControlHelpFile, DISPATCH_PROPERTYPUT, {helpFile});
+    const com::Variant helpFile = Read(control, Office::CommandBarControl::HelpFile);
+    com::Dispatch::InvokeId(control, Office::CommandBarControl::HelpFile, DISPATCH_PROPERTYPUT, {helpFile});
     return true;
   } catch (const com::ComError&) {
     return false;
@@ -61,8 +66,8 @@ com::ComPtr<TkvxEventSink> TkvxEventSink::Create(TkvxBarModule& Module, TkvxComm
   auto sink = com::ComPtr<TkvxEventSink>::adopt(new TkvxEventSink(Module, Item));
   IDispatch* control = Item.HostControl().get();
   if (!control) throw com::ComError(E_POINTER, u"The item has no host control to connect to.");
-  sink->advised_ =
-      ControlType(control) == kMsoControlButton ? kCommandBarButtonEventsIid : kCommandBarComboBoxEventsIid;
+  sink->advised_ = ControlType(control) == Office::msoControlButton ? Office::CommandBarButtonEvents::iid
+                                                                    : Office::CommandBarComboBoxEvents::iid;
   com::ThrowIfFailed(EventPoint(control, sink->advised_)->Advise(sink->identity(), &sink->cookie_));
   return sink;
 }
@@ -80,7 +85,7 @@ void TkvxEventSink::DisconnectSink() noexcept {
 }
 
 void* TkvxEventSink::QueryOther(REFIID riid) {
-  return IsEqualIID(riid, kCommandBarComboBoxEventsIid) ? static_cast<IDispatch*>(this) : nullptr;
+  return IsEqualIID(riid, Office::CommandBarComboBoxEvents::iid) ? static_cast<IDispatch*>(this) : nullptr;
 }
 
 HRESULT TkvxEventSink::GetIDsOfNames(REFIID, LPOLESTR* rgszNames, UINT cNames, LCID, DISPID* rgDispId) {
@@ -90,13 +95,13 @@ HRESULT TkvxEventSink::GetIDsOfNames(REFIID, LPOLESTR* rgszNames, UINT cNames, L
   return com::Guard([&]() -> HRESULT {
     const std::u16string_view known = EventNameOf(ControlType(item_->HostControl().get()));
     if (known.empty() || com::from_ole(rgszNames[0]) != known) return DISP_E_UNKNOWNNAME;
-    rgDispId[0] = kDispControlEvent;
+    rgDispId[0] = kControlEvent;
     return S_OK;
   });
 }
 
 HRESULT TkvxEventSink::Invoked(DISPID id, WORD, DISPPARAMS* params, VARIANT*) {
-  if (id != kDispControlEvent) return DISP_E_MEMBERNOTFOUND;
+  if (id != kControlEvent) return DISP_E_MEMBERNOTFOUND;
   if (!params) return E_POINTER;
   // Re-binding the item releases the sink it had: this one, maybe.
   const com::ComPtr<TkvxEventSink> self(this);
@@ -115,10 +120,10 @@ void TkvxEventSink::Deliver(DISPPARAMS& params) {
   EventArguments arguments(&params);
   if (arguments.Count() == 0) return;
   const com::ComPtr<IDispatch> fired = arguments.Values()[0].ToDispatch();
-  const auto control = fired.try_as<IDispatch>(kCommandBarControlIid);
+  const auto control = fired.try_as<IDispatch>(Office::CommandBarControl::iid);
   if (!control) return;
   // Office raises the event on every control with the clicked one's tag.
-  if (Read(control.get(), kDispControlTag).ToText() != item->OfficeTag()) return;
+  if (Read(control.get(), Office::CommandBarControl::Tag).ToText() != item->OfficeTag()) return;
   RebindIfStale(*item, control);
   Click(*item);
 }
@@ -127,8 +132,8 @@ void TkvxEventSink::RebindIfStale(TkvxCommandBarControl& item, const com::ComPtr
   const com::ComPtr<IDispatch>& held = item.HostControl();
   if (held && StillBound(held.get())) return;
   const int32_t kind = item.ControlKind();
-  const IID& wanted =
-      kind == kvxKindButton || kind == kvxKindAdvancedControl ? kCommandBarButtonIid : kCommandBarComboBoxIid;
+  const IID& wanted = kind == kvxKindButton || kind == kvxKindAdvancedControl ? Office::CommandBarButton::iid
+                                                                              : Office::CommandBarComboBox::iid;
   com::ComPtr<IDispatch> typed = fired.try_as<IDispatch>(wanted);
   if (!typed) throw com::ComError(E_NOINTERFACE, u"The control that fired is not of its item's kind.");
   item.AttachHostControl(std::move(typed));

@@ -54,7 +54,7 @@ class TkvxEventSink final : public com::DispatchStub<CommandBarButtonEvents> {
   TkvxCommandBarControl* item_;
   // The interface chosen at connection is the one to unadvise, whatever
   // control the item was re-bound to since.
-  IID advised_ = kCommandBarButtonEventsIid;
+  IID advised_ = Office::CommandBarButtonEvents::iid;
   DWORD cookie_ = 0;
   bool busy_ = false;
 };

@@ -3,26 +3,13 @@
 #include <algorithm>
 #include <iterator>
 
-#include "framework/events/ExcelInterfaceIds.h"
 #include "platform/com/ComError.h"
 #include "platform/com/Dispatch.h"
 #include "platform/com/Variant.h"
+#include "published/Excel.h"
 
 namespace corvane::framework {
 namespace {
-
-// _Application's members, by Excel's DISPIDs.
-enum : DISPID {
-  kActiveCell = 0x131,
-  kActiveSheet = 0x133,
-  kSelection = 0x93,
-  kUnion = 0x30B,
-  kScreenUpdating = 0x17E,
-  kActiveWindow = 0x2F7,
-  kDialogs = 0x2F9,
-  kCommandBars = 0x59F,
-  kVersion = 0x188,
-};
 
 // The arguments of one event call in Excel's declared order (DISPPARAMS
 // carry them last-first), converted as the handlers take them.
@@ -38,10 +25,10 @@ class EventArgs {
     if (!typed) throw com::ComError(E_NOINTERFACE, u"An event argument is not the expected Excel object.");
     return typed;
   }
-  com::ComPtr<IDispatch> Workbook(UINT index) const { return Object(index, kExcelWorkbookIid); }
-  com::ComPtr<IDispatch> Range(UINT index) const { return Object(index, kExcelRangeIid); }
-  com::ComPtr<IDispatch> Window(UINT index) const { return Object(index, kExcelWindowIid); }
-  com::ComPtr<IDispatch> Hyperlink(UINT index) const { return Object(index, kExcelHyperlinkIid); }
+  com::ComPtr<IDispatch> Workbook(UINT index) const { return Object(index, Excel::Workbook::iid); }
+  com::ComPtr<IDispatch> Range(UINT index) const { return Object(index, Excel::Range::iid); }
+  com::ComPtr<IDispatch> Window(UINT index) const { return Object(index, Excel::Window::iid); }
+  com::ComPtr<IDispatch> Hyperlink(UINT index) const { return Object(index, Excel::Hyperlink::iid); }
   // Sheets arrive as whatever sheet they are: a plain IDispatch.
   com::ComPtr<IDispatch> Sheet(UINT index) const { return Dispatch(At(index)); }
   VARIANT_BOOL Flag(UINT index) const { return com::ToBool(At(index)) ? VARIANT_TRUE : VARIANT_FALSE; }
@@ -79,127 +66,127 @@ struct EventEntry {
 
 // Each raiser tests its handler before converting anything.
 const EventEntry kEvents[] = {
-    {0x612,
+    {Excel::AppEvents::WindowResize,
      [](TExcelApplication& a, const EventArgs& p) {
        if (!a.OnWindowResize) return false;
        a.FireWindowResize(p.Workbook(0).get(), p.Window(1).get());
        return true;
      }},
-    {0x614,
+    {Excel::AppEvents::WindowActivate,
      [](TExcelApplication& a, const EventArgs& p) {
        if (!a.OnWindowActivate) return false;
        a.FireWindowActivate(p.Workbook(0).get(), p.Window(1).get());
        return true;
      }},
-    {0x615,
+    {Excel::AppEvents::WindowDeactivate,
      [](TExcelApplication& a, const EventArgs& p) {
        if (!a.OnWindowDeactivate) return false;
        a.FireWindowDeactivate(p.Workbook(0).get(), p.Window(1).get());
        return true;
      }},
-    {0x616,
+    {Excel::AppEvents::SheetSelectionChange,
      [](TExcelApplication& a, const EventArgs& p) {
        if (!a.OnSheetSelectionChange) return false;
        a.FireSheetSelectionChange(p.Sheet(0).get(), p.Range(1).get());
        return true;
      }},
-    {0x617,
+    {Excel::AppEvents::SheetBeforeDoubleClick,
      [](TExcelApplication& a, const EventArgs& p) {
        if (!a.OnSheetBeforeDoubleClick) return false;
        a.FireSheetBeforeDoubleClick(p.Sheet(0).get(), p.Range(1).get(), p.CancelRef(2));
        return true;
      }},
-    {0x618,
+    {Excel::AppEvents::SheetBeforeRightClick,
      [](TExcelApplication& a, const EventArgs& p) {
        if (!a.OnSheetBeforeRightClick) return false;
        a.FireSheetBeforeRightClick(p.Sheet(0).get(), p.Range(1).get(), p.CancelRef(2));
        return true;
      }},
-    {0x619,
+    {Excel::AppEvents::SheetActivate,
      [](TExcelApplication& a, const EventArgs& p) {
        if (!a.OnSheetActivate) return false;
        a.FireSheetActivate(p.Sheet(0).get());
        return true;
      }},
-    {0x61A,
+    {Excel::AppEvents::SheetDeactivate,
      [](TExcelApplication& a, const EventArgs& p) {
        if (!a.OnSheetDeactivate) return false;
        a.FireSheetDeactivate(p.Sheet(0).get());
        return true;
      }},
-    {0x61B,
+    {Excel::AppEvents::SheetCalculate,
      [](TExcelApplication& a, const EventArgs& p) {
        if (!a.OnSheetCalculate) return false;
        a.FireSheetCalculate(p.Sheet(0).get());
        return true;
      }},
-    {0x61C,
+    {Excel::AppEvents::SheetChange,
      [](TExcelApplication& a, const EventArgs& p) {
        if (!a.OnSheetChange) return false;
        a.FireSheetChange(p.Sheet(0).get(), p.Range(1).get());
        return true;
      }},
-    {0x61D,
+    {Excel::AppEvents::NewWorkbook,
      [](TExcelApplication& a, const EventArgs& p) {
        if (!a.OnNewWorkbook) return false;
        a.FireNewWorkbook(p.Workbook(0).get());
        return true;
      }},
-    {0x61F,
+    {Excel::AppEvents::WorkbookOpen,
      [](TExcelApplication& a, const EventArgs& p) {
        if (!a.OnWorkbookOpen) return false;
        a.FireWorkbookOpen(p.Workbook(0).get());
        return true;
      }},
-    {0x620,
+    {Excel::AppEvents::WorkbookActivate,
      [](TExcelApplication& a, const EventArgs& p) {
        if (!a.OnWorkbookActivate) return false;
        a.FireWorkbookActivate(p.Workbook(0).get());
        return true;
      }},
-    {0x621,
+    {Excel::AppEvents::WorkbookDeactivate,
      [](TExcelApplication& a, const EventArgs& p) {
        if (!a.OnWorkbookDeactivate) return false;
        a.FireWorkbookDeactivate(p.Workbook(0).get());
        return true;
      }},
-    {0x622,
+    {Excel::AppEvents::WorkbookBeforeClose,
      [](TExcelApplication& a, const EventArgs& p) {
        if (!a.OnWorkbookBeforeClose) return false;
        a.FireWorkbookBeforeClose(p.Workbook(0).get(), p.CancelRef(1));
        return true;
      }},
-    {0x623,
+    {Excel::AppEvents::WorkbookBeforeSave,
      [](TExcelApplication& a, const EventArgs& p) {
        if (!a.OnWorkbookBeforeSave) return false;
        a.FireWorkbookBeforeSave(p.Workbook(0).get(), p.Flag(1), p.CancelRef(2));
        return true;
      }},
-    {0x624,
+    {Excel::AppEvents::WorkbookBeforePrint,
      [](TExcelApplication& a, const EventArgs& p) {
        if (!a.OnWorkbookBeforePrint) return false;
        a.FireWorkbookBeforePrint(p.Workbook(0).get(), p.CancelRef(1));
        return true;
      }},
-    {0x625,
+    {Excel::AppEvents::WorkbookNewSheet,
      [](TExcelApplication& a, const EventArgs& p) {
        if (!a.OnWorkbookNewSheet) return false;
        a.FireWorkbookNewSheet(p.Workbook(0).get(), p.Sheet(1).get());
        return true;
      }},
-    {0x626,
+    {Excel::AppEvents::WorkbookAddinInstall,
      [](TExcelApplication& a, const EventArgs& p) {
        if (!a.OnWorkbookAddinInstall) return false;
        a.FireWorkbookAddinInstall(p.Workbook(0).get());
        return true;
      }},
-    {0x627,
+    {Excel::AppEvents::WorkbookAddinUninstall,
      [](TExcelApplication& a, const EventArgs& p) {
        if (!a.OnWorkbookAddinUninstall) return false;
        a.FireWorkbookAddinUninstall(p.Workbook(0).get());
        return true;
      }},
-    {0x73E,
+    {Excel::AppEvents::SheetFollowHyperlink,
      [](TExcelApplication& a, const EventArgs& p) {
        if (!a.OnSheetFollowHyperlink) return false;
        a.FireSheetFollowHyperlink(p.Sheet(0).get(), p.Hyperlink(1).get());
@@ -221,32 +208,45 @@ com::Variant GetMember(const com::ComPtr<IDispatch>& app, DISPID id) {
 void TExcelApplication::ConnectTo(com::ComPtr<IDispatch> app) {
   Disconnect();
   if (!app) throw com::ComError(E_POINTER, u"No Excel application to connect to.");
-  com::ComPtr<IDispatch> typed = app.try_as<IDispatch>(kExcelApplicationIid);
+  com::ComPtr<IDispatch> typed = app.try_as<IDispatch>(Excel::Application::iid);
   if (!typed) throw com::ComError(E_NOINTERFACE, u"The host is not Excel's application.");
   app_ = std::move(typed);
 }
 
 void TExcelApplication::Disconnect() { app_.reset(); }
 
-com::ComPtr<IDispatch> TExcelApplication::ActiveCell() const { return GetMember(app_, kActiveCell).ToDispatch(); }
-com::ComPtr<IDispatch> TExcelApplication::ActiveSheet() const { return GetMember(app_, kActiveSheet).ToDispatch(); }
-com::ComPtr<IDispatch> TExcelApplication::Selection() const { return GetMember(app_, kSelection).ToDispatch(); }
+com::ComPtr<IDispatch> TExcelApplication::ActiveCell() const {
+  return GetMember(app_, Excel::Application::ActiveCell).ToDispatch();
+}
+com::ComPtr<IDispatch> TExcelApplication::ActiveSheet() const {
+  return GetMember(app_, Excel::Application::ActiveSheet).ToDispatch();
+}
+com::ComPtr<IDispatch> TExcelApplication::Selection() const {
+  return GetMember(app_, Excel::Application::Selection).ToDispatch();
+}
 
 com::ComPtr<IDispatch> TExcelApplication::Union(IDispatch* Arg1, IDispatch* Arg2) const {
-  return com::Dispatch::InvokeId(Held(app_), kUnion, DISPATCH_METHOD, {com::Variant(Arg1), com::Variant(Arg2)})
+  return com::Dispatch::InvokeId(Held(app_), Excel::Application::Union, DISPATCH_METHOD,
+                                 {com::Variant(Arg1), com::Variant(Arg2)})
       .ToDispatch();
 }
 
-bool TExcelApplication::ScreenUpdating() const { return GetMember(app_, kScreenUpdating).ToBool(); }
+bool TExcelApplication::ScreenUpdating() const { return GetMember(app_, Excel::Application::ScreenUpdating).ToBool(); }
 
 void TExcelApplication::SetScreenUpdating(bool value) const {
-  com::Dispatch::InvokeId(Held(app_), kScreenUpdating, DISPATCH_PROPERTYPUT, {com::Variant(value)});
+  com::Dispatch::InvokeId(Held(app_), Excel::Application::ScreenUpdating, DISPATCH_PROPERTYPUT, {com::Variant(value)});
 }
 
-com::ComPtr<IDispatch> TExcelApplication::ActiveWindow() const { return GetMember(app_, kActiveWindow).ToDispatch(); }
-com::ComPtr<IDispatch> TExcelApplication::Dialogs() const { return GetMember(app_, kDialogs).ToDispatch(); }
-com::ComPtr<IDispatch> TExcelApplication::CommandBars() const { return GetMember(app_, kCommandBars).ToDispatch(); }
-std::u16string TExcelApplication::Version() const { return GetMember(app_, kVersion).ToText(); }
+com::ComPtr<IDispatch> TExcelApplication::ActiveWindow() const {
+  return GetMember(app_, Excel::Application::ActiveWindow).ToDispatch();
+}
+com::ComPtr<IDispatch> TExcelApplication::Dialogs() const {
+  return GetMember(app_, Excel::Application::Dialogs).ToDispatch();
+}
+com::ComPtr<IDispatch> TExcelApplication::CommandBars() const {
+  return GetMember(app_, Excel::Application::CommandBars).ToDispatch();
+}
+std::u16string TExcelApplication::Version() const { return GetMember(app_, Excel::Application::Version).ToText(); }
 
 bool TExcelApplication::InvokeEvent(DISPID id, const DISPPARAMS& params) {
   const auto entry =

@@ -4,18 +4,18 @@
 #include <iterator>
 
 #include "framework/events/EventConversions.h"
-#include "framework/events/ExcelInterfaceIds.h"
+#include "published/Excel.h"
 
 namespace corvane::framework {
 namespace {
 
 namespace conv = event_conversions;
 
-using Workbook = conv::Object<kExcelWorkbookIid>;
-using Range = conv::Object<kExcelRangeIid>;
-using Window = conv::Object<kExcelWindowIid>;
-using Hyperlink = conv::Object<kExcelHyperlinkIid>;
-using PivotTable = conv::Object<kExcelPivotTableIid>;
+using Workbook = conv::Object<Excel::Workbook::iid>;
+using Range = conv::Object<Excel::Range::iid>;
+using Window = conv::Object<Excel::Window::iid>;
+using Hyperlink = conv::Object<Excel::Hyperlink::iid>;
+using PivotTable = conv::Object<Excel::PivotTable::iid>;
 using Sheet = conv::Dispatch;
 using Map = conv::Dispatch;
 using conv::Cancel;
@@ -37,41 +37,44 @@ struct EventEntry {
 };
 
 constexpr EventEntry kEvents[] = {
-    {0x612, Raise<&E::OnWindowResize, Workbook, Window>},
-    {0x614, Raise<&E::OnWindowActivate, Workbook, Window>},
-    {0x615, Raise<&E::OnWindowDeactivate, Workbook, Window>},
-    {0x616, Raise<&E::OnSheetSelectionChange, Sheet, Range>},
-    {0x617, Raise<&E::OnSheetBeforeDoubleClick, Sheet, Range, Cancel>},
-    {0x618, Raise<&E::OnSheetBeforeRightClick, Sheet, Range, Cancel>},
-    {0x619, Raise<&E::OnSheetActivate, Sheet>},
-    {0x61A, Raise<&E::OnSheetDeactivate, Sheet>},
-    {0x61B, Raise<&E::OnSheetCalculate, Sheet>},
-    {0x61C, Raise<&E::OnSheetChange, Sheet, Range>},
-    {0x61D, Raise<&E::OnNewWorkbook, Workbook>},
-    {0x61F, Raise<&E::OnWorkbookOpen, Workbook>},
-    {0x620, Raise<&E::OnWorkbookActivate, Workbook>},
-    {0x621, Raise<&E::OnWorkbookDeactivate, Workbook>},
-    {0x622, Raise<&E::OnWorkbookBeforeClose, Workbook, Cancel>},
-    {0x623, Raise<&E::OnWorkbookBeforeSave, Workbook, Flag, Cancel>},
-    {0x624, Raise<&E::OnWorkbookBeforePrint, Workbook, Cancel>},
-    {0x625, Raise<&E::OnWorkbookNewSheet, Workbook, Sheet>},
-    {0x626, Raise<&E::OnWorkbookAddinInstall, Workbook>},
-    {0x627, Raise<&E::OnWorkbookAddinUninstall, Workbook>},
-    {0x73E, Raise<&E::OnSheetFollowHyperlink, Sheet, Hyperlink>},
-    {0x86D, Raise<&E::OnSheetPivotTableUpdate, Sheet, PivotTable>},
-    {0x870, Raise<&E::OnWorkbookPivotTableCloseConnection, Workbook, PivotTable>},
-    {0x871, Raise<&E::OnWorkbookPivotTableOpenConnection, Workbook, PivotTable>},
-    {0x8F1, Raise<&E::OnWorkbookSync, Workbook, Integer>},
-    {0x8F2, Raise<&E::OnWorkbookBeforeXmlImport, Workbook, Map, Text, Flag, Cancel>},
-    {0x8F3, Raise<&E::OnWorkbookAfterXmlImport, Workbook, Map, Flag, Integer>},
-    {0x8F4, Raise<&E::OnWorkbookBeforeXmlExport, Workbook, Map, Text, Cancel>},
-    {0x8F5, Raise<&E::OnWorkbookAfterXmlExport, Workbook, Map, Text, Integer>},
+    {Excel::AppEvents::WindowResize, Raise<&E::OnWindowResize, Workbook, Window>},
+    {Excel::AppEvents::WindowActivate, Raise<&E::OnWindowActivate, Workbook, Window>},
+    {Excel::AppEvents::WindowDeactivate, Raise<&E::OnWindowDeactivate, Workbook, Window>},
+    {Excel::AppEvents::SheetSelectionChange, Raise<&E::OnSheetSelectionChange, Sheet, Range>},
+    {Excel::AppEvents::SheetBeforeDoubleClick, Raise<&E::OnSheetBeforeDoubleClick, Sheet, Range, Cancel>},
+    {Excel::AppEvents::SheetBeforeRightClick, Raise<&E::OnSheetBeforeRightClick, Sheet, Range, Cancel>},
+    {Excel::AppEvents::SheetActivate, Raise<&E::OnSheetActivate, Sheet>},
+    {Excel::AppEvents::SheetDeactivate, Raise<&E::OnSheetDeactivate, Sheet>},
+    {Excel::AppEvents::SheetCalculate, Raise<&E::OnSheetCalculate, Sheet>},
+    {Excel::AppEvents::SheetChange, Raise<&E::OnSheetChange, Sheet, Range>},
+    {Excel::AppEvents::NewWorkbook, Raise<&E::OnNewWorkbook, Workbook>},
+    {Excel::AppEvents::WorkbookOpen, Raise<&E::OnWorkbookOpen, Workbook>},
+    {Excel::AppEvents::WorkbookActivate, Raise<&E::OnWorkbookActivate, Workbook>},
+    {Excel::AppEvents::WorkbookDeactivate, Raise<&E::OnWorkbookDeactivate, Workbook>},
+    {Excel::AppEvents::WorkbookBeforeClose, Raise<&E::OnWorkbookBeforeClose, Workbook, Cancel>},
+    {Excel::AppEvents::WorkbookBeforeSave, Raise<&E::OnWorkbookBeforeSave, Workbook, Flag, Cancel>},
+    {Excel::AppEvents::WorkbookBeforePrint, Raise<&E::OnWorkbookBeforePrint, Workbook, Cancel>},
+    {Excel::AppEvents::WorkbookNewSheet, Raise<&E::OnWorkbookNewSheet, Workbook, Sheet>},
+    {Excel::AppEvents::WorkbookAddinInstall, Raise<&E::OnWorkbookAddinInstall, Workbook>},
+    {Excel::AppEvents::WorkbookAddinUninstall, Raise<&E::OnWorkbookAddinUninstall, Workbook>},
+    {Excel::AppEvents::SheetFollowHyperlink, Raise<&E::OnSheetFollowHyperlink, Sheet, Hyperlink>},
+    {Excel::AppEvents::SheetPivotTableUpdate, Raise<&E::OnSheetPivotTableUpdate, Sheet, PivotTable>},
+    {Excel::AppEvents::WorkbookPivotTableCloseConnection,
+     Raise<&E::OnWorkbookPivotTableCloseConnection, Workbook, PivotTable>},
+    {Excel::AppEvents::WorkbookPivotTableOpenConnection,
+     Raise<&E::OnWorkbookPivotTableOpenConnection, Workbook, PivotTable>},
+    {Excel::AppEvents::WorkbookSync, Raise<&E::OnWorkbookSync, Workbook, Integer>},
+    {Excel::AppEvents::WorkbookBeforeXmlImport,
+     Raise<&E::OnWorkbookBeforeXmlImport, Workbook, Map, Text, Flag, Cancel>},
+    {Excel::AppEvents::WorkbookAfterXmlImport, Raise<&E::OnWorkbookAfterXmlImport, Workbook, Map, Flag, Integer>},
+    {Excel::AppEvents::WorkbookBeforeXmlExport, Raise<&E::OnWorkbookBeforeXmlExport, Workbook, Map, Text, Cancel>},
+    {Excel::AppEvents::WorkbookAfterXmlExport, Raise<&E::OnWorkbookAfterXmlExport, Workbook, Map, Text, Integer>},
 };
 
 }  // namespace
 
 TkvxServerData ExcelApplicationServerRecord() {
-  return {ExcelInterfaceId(0x00024500), kExcelApplicationIid, kExcelAppEventsIid};
+  return {Excel::Application::clsid, Excel::Application::iid, Excel::AppEvents::iid};
 }
 
 TkvxServerData& TkvxExcelAppEvents::ExcelServerData() {

@@ -3,7 +3,6 @@
 #include <exception>
 #include <memory>
 
-#include "framework/commandbars/OfficeIds.h"
 #include "framework/commandbars/TkvxCommandBar.h"
 #include "framework/hosting/HostApplications.h"
 #include "framework/hosting/RunningHostCheck.h"
@@ -14,6 +13,7 @@
 #include "platform/com/Text.h"
 #include "platform/com/Variant.h"
 #include "platform/registry/Registry.h"
+#include "published/Office.h"
 
 namespace corvane::framework {
 namespace {
@@ -112,10 +112,10 @@ void DeleteControlsWithTag(const com::ComPtr<IDispatch>& commandBars, const std:
   for (const ControlRecord& record : controls) {
     if ((record.revision == kLastRevision) != last) continue;
     const com::ComPtr<IDispatch> control =
-        bars.Call(kDispCommandBarsFindControl,
+        bars.Call(Office::CommandBars::FindControl,
                   {com::Variant::Omitted(), com::Variant::Omitted(), com::Variant(record.tag), com::Variant::Omitted()})
             .ToDispatch();
-    if (control) com::Dispatch(control).Call(kDispControlDelete, {com::Variant(false)});
+    if (control) com::Dispatch(control).Call(Office::CommandBarControl::Delete, {com::Variant(false)});
   }
 }
 

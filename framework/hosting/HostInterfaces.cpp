@@ -1,16 +1,16 @@
 #include "framework/hosting/HostInterfaces.h"
 
-#include "framework/commandbars/OfficeIds.h"
+#include "published/Excel.h"
 
 namespace corvane::framework {
 namespace {
 
 constexpr HostInterface kHosts[] = {
-    {OfficeInterfaceId(0x00020970), ohaWord, "TkvxWordAppEvents", true},
-    {OfficeInterfaceId(0x000208D5), ohaExcel, "TkvxExcelAppEvents", false},
-    {OfficeInterfaceId(0x00063001), ohaOutlook, "TkvxOutlookAppEvents", true},
+    {Office::OfficeFamilyId(0x00020970), ohaWord, "TkvxWordAppEvents", true},
+    {Excel::Application::iid, ohaExcel, "TkvxExcelAppEvents", false},
+    {Office::OfficeFamilyId(0x00063001), ohaOutlook, "TkvxOutlookAppEvents", true},
     {{0x68CCE6C0, 0x6129, 0x101B, {0xAF, 0x4E, 0x00, 0xAA, 0x00, 0x3F, 0x0F, 0x07}}, ohaAccess, "", false},
-    {OfficeInterfaceId(0x00020AFF), ohaProject, "TkvxProjectAppEvents", true},
+    {Office::OfficeFamilyId(0x00020AFF), ohaProject, "TkvxProjectAppEvents", true},
     {{0x91493442, 0x5A91, 0x11CF, {0x87, 0x00, 0x00, 0xAA, 0x00, 0x60, 0x26, 0x3B}},
      ohaPowerPoint,
      "TkvxPowerPointAppEvents",
@@ -23,8 +23,8 @@ constexpr HostInterface kHosts[] = {
      ohaMapPoint,
      "TkvxMapPointAppEvents",
      false},
-    {OfficeInterfaceId(0x000D0700), ohaVisio, "TkvxVisioAppEvents", false},
-    {OfficeInterfaceId(0x0002123E), ohaPublisher, "TkvxPublisherAppEvents", false},
+    {Office::OfficeFamilyId(0x000D0700), ohaVisio, "TkvxVisioAppEvents", false},
+    {Office::OfficeFamilyId(0x0002123E), ohaPublisher, "TkvxPublisherAppEvents", false},
 };
 
 struct WindowClass {

@@ -7,11 +7,11 @@
 #include "platform/com/ComGuard.h"
 #include "platform/com/Dispatch.h"
 #include "platform/com/Variant.h"
+#include "published/Office.h"
 
 namespace corvane::framework {
 namespace {
 
-constexpr DISPID kDispCOMAddInObject = 0x7;
 constexpr char16_t kSource[] = u"TkvxAddin";
 
 // The default interface of the class in the server's type library.
@@ -147,7 +147,7 @@ void TkvxAddin::Connect(IDispatch* Application, ext_ConnectMode ConnectMode, IDi
   if (!AddInInst) return;
   module_->SetAddInEntry(AddInInst);
   if (const auto& entry = module_->AddInEntry()) {
-    com::Dispatch(entry).Put(kDispCOMAddInObject, com::Variant(static_cast<IDispatch*>(this)));
+    com::Dispatch(entry).Put(Office::COMAddIn::Object, com::Variant(static_cast<IDispatch*>(this)));
   }
 }
 

@@ -4,7 +4,6 @@
 #include <stdexcept>
 
 #include "framework/commandbars/BarNameMatch.h"
-#include "framework/commandbars/OfficeIds.h"
 #include "framework/commandbars/TkvxCommandBar.h"
 #include "framework/design/DesignReader.h"
 #include "framework/events/TExcelApplication.h"
@@ -26,6 +25,7 @@
 #include "platform/registry/Registry.h"
 #include "platform/ui/DialogOwner.h"
 #include "platform/ui/MessageBox.h"
+#include "published/Office.h"
 
 namespace corvane::framework {
 namespace {
@@ -164,7 +164,9 @@ void TkvxCOMAddInModule::ShowErrorBox(std::u16string_view message) noexcept {
 
 void TkvxCOMAddInModule::SetHostApp(com::ComPtr<IDispatch> Application) { hostApp_ = std::move(Application); }
 
-void TkvxCOMAddInModule::SetAddInEntry(IDispatch* Entry) { comAddIn_ = com::try_as<IDispatch>(Entry, kCOMAddInIid); }
+void TkvxCOMAddInModule::SetAddInEntry(IDispatch* Entry) {
+  comAddIn_ = com::try_as<IDispatch>(Entry, Office::COMAddIn::iid);
+}
 
 void TkvxCOMAddInModule::DetectHost() {
   if (!hostApp_) return;
@@ -233,7 +235,7 @@ com::ComPtr<IDispatch> TkvxCOMAddInModule::GetCommandBars() {
     } else {
       bars = host.Get(u"CommandBars");
     }
-    return bars.ToDispatch().try_as<IDispatch>(kCommandBarsIid);
+    return bars.ToDispatch().try_as<IDispatch>(Office::CommandBars::iid);
   } catch (...) {
     return nullptr;
   }
@@ -245,13 +247,13 @@ com::ComPtr<IDispatch> TkvxCOMAddInModule::FindCommandBar(std::u16string_view Na
   if (!commandBars_) FillCommandBarCache();
   if (!commandBars_) return nullptr;
   com::Dispatch bars(commandBars_);
-  const int32_t count = bars.Get(kDispCommandBarsCount).ToInt32();
+  const int32_t count = bars.Get(Office::CommandBars::Count).ToInt32();
   for (int32_t i = 1; i <= count; ++i) {
-    com::ComPtr<IDispatch> bar = bars.Get(kDispCommandBarsItem, {com::Variant(i)}).ToDispatch();
+    com::ComPtr<IDispatch> bar = bars.Get(Office::CommandBars::Item, {com::Variant(i)}).ToDispatch();
     if (!bar) continue;
     com::Dispatch candidate(bar);
-    if (BarNameMatches(candidate.Get(kDispCommandBarName).ToText(), candidate.Get(kDispCommandBarNameLocal).ToText(),
-                       Name)) {
+    if (BarNameMatches(candidate.Get(Office::CommandBar::Name).ToText(),
+                       candidate.Get(Office::CommandBar::NameLocal).ToText(), Name)) {
       return bar;
     }
   }
@@ -261,12 +263,12 @@ com::ComPtr<IDispatch> TkvxCOMAddInModule::FindCommandBar(std::u16string_view Na
 com::ComPtr<IDispatch> TkvxCOMAddInModule::FindControlByTag(const com::ComPtr<IDispatch>& Bar,
                                                             std::optional<int32_t> ControlType,
                                                             std::u16string_view Tag) noexcept {
-  return FindControlIn(Bar, kDispCommandBarFindControl, ControlType, std::nullopt, Tag, true);
+  return FindControlIn(Bar, Office::CommandBar::FindControl, ControlType, std::nullopt, Tag, true);
 }
 
 com::ComPtr<IDispatch> TkvxCOMAddInModule::FindControlById(const com::ComPtr<IDispatch>& Bar,
                                                            std::optional<int32_t> ControlType, int32_t Id) noexcept {
-  return FindControlIn(Bar, kDispCommandBarFindControl, ControlType, Id, std::nullopt, true);
+  return FindControlIn(Bar, Office::CommandBar::FindControl, ControlType, Id, std::nullopt, true);
 }
 
 com::ComPtr<IDispatch> TkvxCOMAddInModule::FindHostControlByTag(std::optional<int32_t> ControlType,
@@ -275,7 +277,7 @@ com::ComPtr<IDispatch> TkvxCOMAddInModule::FindHostControlByTag(std::optional<in
     if (!commandBars_) FillCommandBarCache();
   } catch (...) {
   }
-  return FindControlIn(commandBars_, kDispCommandBarsFindControl, ControlType, std::nullopt, Tag, false);
+  return FindControlIn(commandBars_, Office::CommandBars::FindControl, ControlType, std::nullopt, Tag, false);
 }
 
 com::ComPtr<IDispatch> TkvxCOMAddInModule::FindHostControlById(std::optional<int32_t> ControlType,
@@ -284,7 +286,7 @@ com::ComPtr<IDispatch> TkvxCOMAddInModule::FindHostControlById(std::optional<int
     if (!commandBars_) FillCommandBarCache();
   } catch (...) {
   }
-  return FindControlIn(commandBars_, kDispCommandBarsFindControl, ControlType, Id, std::nullopt, false);
+  return FindControlIn(commandBars_, Office::CommandBars::FindControl, ControlType, Id, std::nullopt, false);
 }
 
 com::ComPtr<IDispatch> TkvxCOMAddInModule::FindControlIn(const com::ComPtr<IDispatch>& Where, DISPID Member,

@@ -25,6 +25,7 @@
 #include "framework/hosting/ModuleDesign.h"
 #include "platform/com/ComPtr.h"
 #include "platform/com/com.h"
+#include "published/Office.h"
 
 namespace corvane::registry {
 class Registry;

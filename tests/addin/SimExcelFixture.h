@@ -16,9 +16,9 @@
 #include "platform/registry/ScratchRegistry.h"
 #include "platform/ui/Presenter.h"
 #include "platform/ui/ScriptedPresenter.h"
+#include "published/Excel.h"
 #include "sim/core/Instrumentation.h"
 #include "sim/excel/model/Areas.h"
-#include "sim/excel/objects/ExcelIids.h"
 #include "sim/excel/objects/ExcelStart.h"
 #include "sim/excel/pivot/PivotTableModel.h"
 #include "tests/sim/pivot/PivotFixtures.h"
@@ -50,7 +50,7 @@ class EventRelay final : public com::ComObject<IDispatch> {
 
  protected:
   void* QueryOther(REFIID riid) override {
-    return IsEqualIID(riid, sim::excel::kAppEventsIid) ? static_cast<IDispatch*>(this) : nullptr;
+    return IsEqualIID(riid, Excel::AppEvents::iid) ? static_cast<IDispatch*>(this) : nullptr;
   }
 
  private:
@@ -101,7 +101,7 @@ class SimExcelTest : public ::testing::Test {
     relay = com::Make<EventRelay>(app);
     auto container = run.application.try_query<IConnectionPointContainer>();
     ASSERT_TRUE(container);
-    ASSERT_EQ(container->FindConnectionPoint(sim::excel::kAppEventsIid, point.put()), S_OK);
+    ASSERT_EQ(container->FindConnectionPoint(Excel::AppEvents::iid, point.put()), S_OK);
     ASSERT_EQ(point->Advise(relay.get(), &cookie), S_OK);
   }
   void StopEvents() {

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "framework/commandbars/ControlBuilding.h"
-#include "framework/commandbars/OfficeIds.h"
 #include "framework/commandbars/TkvxCommandBar.h"
 #include "framework/events/TkvxCustomEvents.h"
 #include "platform/com/Text.h"
+#include "published/Office.h"
 #include "tests/framework/FakeHost.h"
 #include "tests/framework/TestModule.h"
 #include "tests/framework/events/EventsFixture.h"
@@ -147,7 +147,7 @@ TEST(HostDetectionTest, AHostWithoutCommandBarsGivesNullAndLookupsGiveNull) {
 
 TEST(HostDetectionTest, TheAddInEntryIsHeldOnlyAsOfficesAddInObject) {
   TTestModule module;
-  auto entry = com::ComPtr<FakeHost>::adopt(new FakeHost({kCOMAddInIid}));
+  auto entry = com::ComPtr<FakeHost>::adopt(new FakeHost({Office::COMAddIn::iid}));
   auto other = com::ComPtr<FakeHost>::adopt(new FakeHost({}));
   module.SetAddInEntry(entry.get());
   EXPECT_EQ(module.AddInEntry().get(), static_cast<IDispatch*>(entry.get()));

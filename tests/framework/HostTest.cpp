@@ -3,7 +3,6 @@
 // start-up sequence with its events.
 #include <gtest/gtest.h>
 
-#include "framework/commandbars/OfficeIds.h"
 #include "framework/events/TExcelApplication.h"
 #include "framework/events/TkvxExcelAppEvents.h"
 #include "platform/com/ComError.h"
@@ -12,6 +11,7 @@
 #include "platform/registry/ScratchRegistry.h"
 #include "platform/ui/Presenter.h"
 #include "platform/ui/ScriptedPresenter.h"
+#include "published/Office.h"
 #include "sim/core/Instrumentation.h"
 #include "sim/excel/objects/ExcelStart.h"
 #include "sim/office/OfficeStart.h"
@@ -38,16 +38,18 @@ class HostTest : public ::testing::Test {
   // A custom button with kTag on the built-in "Standard" bar.
   ComPtr<IDispatch> AddTaggedButton() {
     Dispatch bars(Dispatch(run.application).Get(u"CommandBars").ToDispatch());
-    Dispatch bar(bars.Get(kDispCommandBarsItem, {Variant(u"Standard")}).ToDispatch());
-    Dispatch controls(bar.Get(kDispCommandBarControls).ToDispatch());
+    Dispatch bar(bars.Get(Office::CommandBars::Item, {Variant(u"Standard")}).ToDispatch());
+    Dispatch controls(bar.Get(Office::CommandBar::Controls).ToDispatch());
     Dispatch button(controls.Call(0x60030000, {Variant(1)}).ToDispatch());
-    button.Put(kDispControlTag, Variant(kTag));
+    button.Put(Office::CommandBarControl::Tag, Variant(kTag));
     return button.object();
   }
 
-  static int32_t IdOf(const ComPtr<IDispatch>& control) { return Dispatch(control).Get(kDispControlId).ToInt32(); }
+  static int32_t IdOf(const ComPtr<IDispatch>& control) {
+    return Dispatch(control).Get(Office::CommandBarControl::Id).ToInt32();
+  }
   static std::u16string TagOf(const ComPtr<IDispatch>& control) {
-    return Dispatch(control).Get(kDispControlTag).ToText();
+    return Dispatch(control).Get(Office::CommandBarControl::Tag).ToText();
   }
 
   registry::ScratchRegistry scratch;
@@ -128,7 +130,7 @@ TEST_F(HostTest, FindCommandBarMatchesNamesIgnoringLetterCase) {
   const ComPtr<IDispatch> bar = module.FindCommandBar(u"sTANDARD");
   ASSERT_TRUE(bar);
   EXPECT_TRUE(module.CommandBars());  // filled on the way
-  EXPECT_EQ(Dispatch(bar).Get(kDispCommandBarName).ToText(), u"Standard");
+  EXPECT_EQ(Dispatch(bar).Get(Office::CommandBar::Name).ToText(), u"Standard");
   EXPECT_FALSE(module.FindCommandBar(u"Corvane AutoFormat XL"));
 }
 

@@ -140,7 +140,7 @@ TEST_F(ItemKindsTest, NewItemsRefillTheListAndAStaleBoxIsReboundByItsTag) {
   ASSERT_EQ(Tagged(5).size(), 1u);
   const auto copy = Tagged(5)[0];
   EXPECT_EQ(copy->items(), std::vector<std::u16string>{u"C"});
-  EXPECT_EQ(com::Dispatch(Box().HostBox()).Get(kDispControlTag).ToText(), TagOf(5));
+  EXPECT_EQ(com::Dispatch(Box().HostBox()).Get(Office::CommandBarControl::Tag).ToText(), TagOf(5));
   // Its Change now reaches the item through a sink on the copy.
   EXPECT_EQ(sim::office::ChangeControlText(Bars(), copy, u"typed"), 1u);
   EXPECT_EQ(changes, std::vector<std::u16string>{u"typed"});

@@ -3,7 +3,6 @@
 // switched off first, and a failing visit that leaves the keys in place.
 #include <gtest/gtest.h>
 
-#include "framework/commandbars/OfficeIds.h"
 #include "framework/commandbars/TkvxCommandBar.h"
 #include "framework/commandbars/TkvxCommandBarControl.h"
 #include "framework/hosting/ControlRemoval.h"
@@ -11,6 +10,7 @@
 #include "platform/com/ComGuard.h"
 #include "platform/com/ComObject.h"
 #include "platform/com/FrameworkError.h"
+#include "published/Office.h"
 #include "sim/core/ApplicationFactory.h"
 #include "sim/excel/objects/ExcelStart.h"
 #include "tests/hosting/ServerFixture.h"
@@ -38,9 +38,9 @@ class UnregistrationTest : public ServerTest {
   }
 
   static com::Variant AddControl(com::Dispatch& bar, int32_t type, const char16_t* tag) {
-    com::Dispatch controls(bar.Get(kDispCommandBarControls).ToDispatch());
-    com::Variant control = controls.Call(kDispControlsAdd, {com::Variant(type)});
-    com::Dispatch(control.ToDispatch()).Put(kDispControlTag, com::Variant(tag));
+    com::Dispatch controls(bar.Get(Office::CommandBar::Controls).ToDispatch());
+    com::Variant control = controls.Call(Office::CommandBarControls::Add, {com::Variant(type)});
+    com::Dispatch(control.ToDispatch()).Put(Office::CommandBarControl::Tag, com::Variant(tag));
     return control;
   }
 };
@@ -233,10 +233,10 @@ class RecordedControlsTest : public UnregistrationTest {
     module->SetHostKind(ohaExcel);
   }
   com::Dispatch NewBar(const char16_t* name) {
-    return com::Dispatch(
-        com::Dispatch(bars)
-            .Call(kDispCommandBarsAdd, {com::Variant(name), com::Variant(4), com::Variant(false), com::Variant(false)})
-            .ToDispatch());
+    return com::Dispatch(com::Dispatch(bars)
+                             .Call(Office::CommandBars::Add,
+                                   {com::Variant(name), com::Variant(4), com::Variant(false), com::Variant(false)})
+                             .ToDispatch());
   }
   uint64_t Deletes(const char16_t* type) { return sim::Instrumentation::Instance().Calls(type, u"Delete"); }
 
@@ -248,7 +248,7 @@ class RecordedControlsTest : public UnregistrationTest {
 TEST_F(RecordedControlsTest, RecordsOfRevision255GoLastAndMissingTagsArePassedOver) {
   com::Dispatch bar = NewBar(u"Records");
   com::Dispatch popup(AddControl(bar, 10, u"{POPUP}").ToDispatch());
-  com::Dispatch menu(popup.Get(kDispPopupCommandBar).ToDispatch());
+  com::Dispatch menu(popup.Get(Office::CommandBarPopup::CommandBar).ToDispatch());
   AddControl(menu, 1, u"{INSIDE}");
   sim::Instrumentation::Instance().Reset();
   // The popup, recorded 255, stands first in the list; were it deleted

@@ -9,6 +9,7 @@
 #include <variant>
 #include <vector>
 
+#include "published/Excel.h"
 #include "sim/excel/model/Areas.h"
 
 namespace corvane::sim::excel {
@@ -19,35 +20,35 @@ class WindowModel;
 class PivotSite;
 
 enum class AppEventId : int32_t {
-  WindowResize = 0x612,
-  WindowActivate = 0x614,
-  WindowDeactivate = 0x615,
-  SheetSelectionChange = 0x616,
-  SheetBeforeDoubleClick = 0x617,
-  SheetBeforeRightClick = 0x618,
-  SheetActivate = 0x619,
-  SheetDeactivate = 0x61A,
-  SheetCalculate = 0x61B,
-  SheetChange = 0x61C,
-  NewWorkbook = 0x61D,
-  WorkbookOpen = 0x61F,
-  WorkbookActivate = 0x620,
-  WorkbookDeactivate = 0x621,
-  WorkbookBeforeClose = 0x622,
-  WorkbookBeforeSave = 0x623,
-  WorkbookBeforePrint = 0x624,
-  WorkbookNewSheet = 0x625,
-  WorkbookAddinInstall = 0x626,
-  WorkbookAddinUninstall = 0x627,
-  SheetFollowHyperlink = 0x73E,
-  SheetPivotTableUpdate = 0x86D,
-  WorkbookPivotTableCloseConnection = 0x870,
-  WorkbookPivotTableOpenConnection = 0x871,
-  WorkbookSync = 0x8F1,
-  WorkbookBeforeXmlImport = 0x8F2,
-  WorkbookAfterXmlImport = 0x8F3,
-  WorkbookBeforeXmlExport = 0x8F4,
-  WorkbookAfterXmlExport = 0x8F5,
+  WindowResize = Excel::AppEvents::WindowResize,
+  WindowActivate = Excel::AppEvents::WindowActivate,
+  WindowDeactivate = Excel::AppEvents::WindowDeactivate,
+  SheetSelectionChange = Excel::AppEvents::SheetSelectionChange,
+  SheetBeforeDoubleClick = Excel::AppEvents::SheetBeforeDoubleClick,
+  SheetBeforeRightClick = Excel::AppEvents::SheetBeforeRightClick,
+  SheetActivate = Excel::AppEvents::SheetActivate,
+  SheetDeactivate = Excel::AppEvents::SheetDeactivate,
+  SheetCalculate = Excel::AppEvents::SheetCalculate,
+  SheetChange = Excel::AppEvents::SheetChange,
+  NewWorkbook = Excel::AppEvents::NewWorkbook,
+  WorkbookOpen = Excel::AppEvents::WorkbookOpen,
+  WorkbookActivate = Excel::AppEvents::WorkbookActivate,
+  WorkbookDeactivate = Excel::AppEvents::WorkbookDeactivate,
+  WorkbookBeforeClose = Excel::AppEvents::WorkbookBeforeClose,
+  WorkbookBeforeSave = Excel::AppEvents::WorkbookBeforeSave,
+  WorkbookBeforePrint = Excel::AppEvents::WorkbookBeforePrint,
+  WorkbookNewSheet = Excel::AppEvents::WorkbookNewSheet,
+  WorkbookAddinInstall = Excel::AppEvents::WorkbookAddinInstall,
+  WorkbookAddinUninstall = Excel::AppEvents::WorkbookAddinUninstall,
+  SheetFollowHyperlink = Excel::AppEvents::SheetFollowHyperlink,
+  SheetPivotTableUpdate = Excel::AppEvents::SheetPivotTableUpdate,
+  WorkbookPivotTableCloseConnection = Excel::AppEvents::WorkbookPivotTableCloseConnection,
+  WorkbookPivotTableOpenConnection = Excel::AppEvents::WorkbookPivotTableOpenConnection,
+  WorkbookSync = Excel::AppEvents::WorkbookSync,
+  WorkbookBeforeXmlImport = Excel::AppEvents::WorkbookBeforeXmlImport,
+  WorkbookAfterXmlImport = Excel::AppEvents::WorkbookAfterXmlImport,
+  WorkbookBeforeXmlExport = Excel::AppEvents::WorkbookBeforeXmlExport,
+  WorkbookAfterXmlExport = Excel::AppEvents::WorkbookAfterXmlExport,
 };
 
 // A range argument: the sheet and its areas.

@@ -1,8 +1,8 @@
 #include "sim/excel/objects/ApplicationObject.h"
 
+#include "published/Excel.h"
 #include "sim/core/Instrumentation.h"
 #include "sim/excel/objects/ExcelErrors.h"
-#include "sim/excel/objects/ExcelIids.h"
 #include "sim/excel/objects/ExcelObjects.h"
 #include "sim/excel/objects/ExcelSession.h"
 
@@ -19,20 +19,25 @@ com::Variant Nothing() { return com::Variant(static_cast<IDispatch*>(nullptr)); 
 const ObjectType<ApplicationObject>& ApplicationObject::Type() {
   static const ObjectType<ApplicationObject> type{
       u"Application",
-      {kApplicationIid},
-      {Get(0x131, u"ActiveCell", &ApplicationObject::GetActiveCell),
-       Get(0x133, u"ActiveSheet", &ApplicationObject::GetActiveSheet),
-       Get(0x134, u"ActiveWorkbook", &ApplicationObject::GetActiveWorkbook),
-       Get(0x2F7, u"ActiveWindow", &ApplicationObject::GetActiveWindow),
-       Get(0x93, u"Selection", &ApplicationObject::GetSelection),
-       Method(0x30B, u"Union", &ApplicationObject::Union).Takes(30),
-       Property(0x17E, u"ScreenUpdating", &ApplicationObject::GetScreenUpdating, &ApplicationObject::PutScreenUpdating),
-       Get(0x2F9, u"Dialogs", &ApplicationObject::GetDialogs),
-       Get(0x59F, u"CommandBars", &ApplicationObject::GetCommandBars),
-       Get(0x664, u"COMAddIns", &ApplicationObject::GetComAddIns),
-       Get(0x188, u"Version", &ApplicationObject::GetVersion), Method(0x12E, u"Quit", &ApplicationObject::Quit),
-       Get(0x23C, u"Workbooks", &ApplicationObject::GetWorkbooks), Get(0x1E5, u"Sheets", &ApplicationObject::GetSheets),
-       Get(0x6E, u"Name", &ApplicationObject::GetName), Get(0x94, u"Application", &ApplicationObject::GetApplication)}};
+      {Excel::Application::iid},
+      {Get(Excel::Application::ActiveCell, u"ActiveCell", &ApplicationObject::GetActiveCell),
+       Get(Excel::Application::ActiveSheet, u"ActiveSheet", &ApplicationObject::GetActiveSheet),
+       Get(Excel::Application::ActiveWorkbook, u"ActiveWorkbook", &ApplicationObject::GetActiveWorkbook),
+       Get(Excel::Application::ActiveWindow, u"ActiveWindow", &ApplicationObject::GetActiveWindow),
+       Get(Excel::Application::Selection, u"Selection", &ApplicationObject::GetSelection),
+       Method(Excel::Application::Union, u"Union", &ApplicationObject::Union)
+           .Takes(Excel::Application::UnionArgumentCount),
+       Property(Excel::Application::ScreenUpdating, u"ScreenUpdating", &ApplicationObject::GetScreenUpdating,
+                &ApplicationObject::PutScreenUpdating),
+       Get(Excel::Application::Dialogs, u"Dialogs", &ApplicationObject::GetDialogs),
+       Get(Excel::Application::CommandBars, u"CommandBars", &ApplicationObject::GetCommandBars),
+       Get(Excel::Application::COMAddIns, u"COMAddIns", &ApplicationObject::GetComAddIns),
+       Get(Excel::Application::Version, u"Version", &ApplicationObject::GetVersion),
+       Method(Excel::Application::Quit, u"Quit", &ApplicationObject::Quit),
+       Get(Excel::Application::Workbooks, u"Workbooks", &ApplicationObject::GetWorkbooks),
+       Get(Excel::Application::Sheets, u"Sheets", &ApplicationObject::GetSheets),
+       Get(Excel::Application::Name, u"Name", &ApplicationObject::GetName),
+       Get(Excel::Application::Application, u"Application", &ApplicationObject::GetApplication)}};
   return type;
 }
 

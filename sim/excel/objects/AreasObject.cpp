@@ -1,8 +1,8 @@
 #include "sim/excel/objects/AreasObject.h"
 
+#include "published/Excel.h"
 #include "sim/core/Enumeration.h"
 #include "sim/excel/objects/ExcelErrors.h"
-#include "sim/excel/objects/ExcelIids.h"
 #include "sim/excel/objects/ExcelObjects.h"
 
 namespace corvane::sim::excel {
@@ -10,9 +10,10 @@ namespace corvane::sim::excel {
 const ObjectType<AreasObject>& AreasObject::Type() {
   static const ObjectType<AreasObject> type{
       u"Areas",
-      {kAreasIid},
-      {Get(0x76, u"Count", &AreasObject::GetCount), Get(0xAA, u"Item", &AreasObject::GetItem).Takes(1),
-       Get(0x0, u"_Default", &AreasObject::GetItem).Takes(1), NewEnum(&AreasObject::Enumerate)}};
+      {Excel::Areas::iid},
+      {Get(Excel::Areas::Count, u"Count", &AreasObject::GetCount),
+       Get(Excel::Areas::Item, u"Item", &AreasObject::GetItem).Takes(1),
+       Get(Excel::Areas::Default, u"_Default", &AreasObject::GetItem).Takes(1), NewEnum(&AreasObject::Enumerate)}};
   return type;
 }
 

@@ -1,6 +1,6 @@
 #include "sim/excel/objects/ChartSheetObject.h"
 
-#include "sim/excel/objects/ExcelIids.h"
+#include "published/Excel.h"
 #include "sim/excel/objects/ExcelObjects.h"
 #include "sim/excel/objects/SheetMembers.h"
 #include "sim/excel/objects/WorksheetObject.h"
@@ -10,10 +10,12 @@ namespace corvane::sim::excel {
 const ObjectType<ChartSheetObject>& ChartSheetObject::Type() {
   static const ObjectType<ChartSheetObject> type{
       u"Chart",
-      {kChartIid},
-      {Get(0x6E, u"Name", &ChartSheetObject::GetName), Method(0x130, u"Activate", &ChartSheetObject::Activate),
-       Get(0x1E6, u"Index", &ChartSheetObject::GetIndex), Get(0x96, u"Parent", &ChartSheetObject::GetParent),
-       Get(0x94, u"Application", &ChartSheetObject::GetApplication)}};
+      {Excel::Chart::iid},
+      {Get(Excel::Chart::Name, u"Name", &ChartSheetObject::GetName),
+       Method(Excel::Chart::Activate, u"Activate", &ChartSheetObject::Activate),
+       Get(Excel::Chart::Index, u"Index", &ChartSheetObject::GetIndex),
+       Get(Excel::Chart::Parent, u"Parent", &ChartSheetObject::GetParent),
+       Get(Excel::Chart::Application, u"Application", &ChartSheetObject::GetApplication)}};
   return type;
 }
 

@@ -1,7 +1,7 @@
 #include "sim/excel/objects/DialogsObject.h"
 
+#include "published/Excel.h"
 #include "sim/excel/objects/DialogObject.h"
-#include "sim/excel/objects/ExcelIids.h"
 #include "sim/excel/objects/ExcelObjects.h"
 
 namespace corvane::sim::excel {
@@ -9,8 +9,9 @@ namespace corvane::sim::excel {
 const ObjectType<DialogsObject>& DialogsObject::Type() {
   static const ObjectType<DialogsObject> type{
       u"Dialogs",
-      {kDialogsIid},
-      {Get(0xAA, u"Item", &DialogsObject::GetItem).Takes(1), Get(0x0, u"_Default", &DialogsObject::GetItem).Takes(1)}};
+      {Excel::Dialogs::iid},
+      {Get(Excel::Dialogs::Item, u"Item", &DialogsObject::GetItem).Takes(1),
+       Get(Excel::Dialogs::Default, u"_Default", &DialogsObject::GetItem).Takes(1)}};
   return type;
 }
 

@@ -2,8 +2,8 @@
 
 #include <type_traits>
 
+#include "published/Excel.h"
 #include "sim/core/EventCall.h"
-#include "sim/excel/objects/ExcelIids.h"
 #include "sim/excel/objects/ExcelObjects.h"
 #include "sim/excel/objects/PivotObjects.h"
 
@@ -86,7 +86,7 @@ const char* AppEventName(AppEventId id) {
 
 std::shared_ptr<ExcelSession> ExcelSession::Attach(const std::shared_ptr<AppModel>& app) {
   auto session = std::make_shared<ExcelSession>();
-  session->events_ = std::make_shared<EventSource>(kAppEventsIid, "AppEvents");
+  session->events_ = std::make_shared<EventSource>(Excel::AppEvents::iid, "AppEvents");
   app->set_listener(session);
   return session;
 }

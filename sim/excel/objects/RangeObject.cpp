@@ -2,10 +2,10 @@
 
 #include <stdexcept>
 
+#include "published/Excel.h"
 #include "sim/core/Enumeration.h"
 #include "sim/excel/model/AppModel.h"
 #include "sim/excel/objects/ExcelErrors.h"
-#include "sim/excel/objects/ExcelIids.h"
 #include "sim/excel/objects/ExcelObjects.h"
 #include "sim/excel/objects/FormatLocale.h"
 #include "sim/excel/objects/PivotObjects.h"
@@ -50,28 +50,30 @@ CellValue ValueFrom(const Arg& arg) {
 const ObjectType<RangeObject>& RangeObject::Type() {
   static const ObjectType<RangeObject> type{
       kRange,
-      {kRangeIid},
-      {Get(0xEC, u"Address", &RangeObject::GetAddress).Takes(5),
-       Get(0x2CC, u"PivotTable", &RangeObject::GetPivotTable),
-       Get(0x2DB, u"PivotField", &RangeObject::GetPivotField),
-       Property(0xC1, u"NumberFormat", &RangeObject::GetNumberFormat, &RangeObject::PutNumberFormat),
-       Property(0x449, u"NumberFormatLocal", &RangeObject::GetFormatLocal, &RangeObject::PutFormatLocal),
-       Property(0x104, u"Style", &RangeObject::GetStyle, &RangeObject::PutStyle),
-       Property(0x6, u"Value", &RangeObject::GetValue, &RangeObject::PutValue).Takes(1),
-       Method(0xEB, u"Select", &RangeObject::Select),
-       Method(0xED, u"AutoFit", &RangeObject::AutoFit),
-       Method(0x70, u"ClearFormats", &RangeObject::ClearFormats),
-       Get(0xEE, u"Cells", &RangeObject::GetCells),
-       Get(0xAA, u"Item", &RangeObject::GetItem).Takes(2),
-       Get(0x0, u"_Default", &RangeObject::GetItem).Takes(2),
-       Get(0x102, u"Rows", &RangeObject::GetRows),
-       Get(0xF1, u"Columns", &RangeObject::GetColumns),
-       Get(0x76, u"Count", &RangeObject::GetCount),
-       Get(0x101, u"Row", &RangeObject::GetRow),
-       Get(0xF0, u"Column", &RangeObject::GetColumn),
-       Get(0x94, u"Application", &RangeObject::GetApplication),
-       Get(0x15C, u"Worksheet", &RangeObject::GetWorksheet),
-       Get(0x238, u"Areas", &RangeObject::GetAreas),
+      {Excel::Range::iid},
+      {Get(Excel::Range::Address, u"Address", &RangeObject::GetAddress).Takes(5),
+       Get(Excel::Range::PivotTable, u"PivotTable", &RangeObject::GetPivotTable),
+       Get(Excel::Range::PivotField, u"PivotField", &RangeObject::GetPivotField),
+       Property(Excel::Range::NumberFormat, u"NumberFormat", &RangeObject::GetNumberFormat,
+                &RangeObject::PutNumberFormat),
+       Property(Excel::Range::NumberFormatLocal, u"NumberFormatLocal", &RangeObject::GetFormatLocal,
+                &RangeObject::PutFormatLocal),
+       Property(Excel::Range::Style, u"Style", &RangeObject::GetStyle, &RangeObject::PutStyle),
+       Property(Excel::Range::Value, u"Value", &RangeObject::GetValue, &RangeObject::PutValue).Takes(1),
+       Method(Excel::Range::Select, u"Select", &RangeObject::Select),
+       Method(Excel::Range::AutoFit, u"AutoFit", &RangeObject::AutoFit),
+       Method(Excel::Range::ClearFormats, u"ClearFormats", &RangeObject::ClearFormats),
+       Get(Excel::Range::Cells, u"Cells", &RangeObject::GetCells),
+       Get(Excel::Range::Item, u"Item", &RangeObject::GetItem).Takes(2),
+       Get(Excel::Range::Default, u"_Default", &RangeObject::GetItem).Takes(2),
+       Get(Excel::Range::Rows, u"Rows", &RangeObject::GetRows),
+       Get(Excel::Range::Columns, u"Columns", &RangeObject::GetColumns),
+       Get(Excel::Range::Count, u"Count", &RangeObject::GetCount),
+       Get(Excel::Range::Row, u"Row", &RangeObject::GetRow),
+       Get(Excel::Range::Column, u"Column", &RangeObject::GetColumn),
+       Get(Excel::Range::Application, u"Application", &RangeObject::GetApplication),
+       Get(Excel::Range::Worksheet, u"Worksheet", &RangeObject::GetWorksheet),
+       Get(Excel::Range::Areas, u"Areas", &RangeObject::GetAreas),
        NewEnum(&RangeObject::Enumerate)}};
   return type;
 }

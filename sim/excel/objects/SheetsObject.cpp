@@ -1,9 +1,9 @@
 #include "sim/excel/objects/SheetsObject.h"
 
 #include "platform/com/Text.h"
+#include "published/Excel.h"
 #include "sim/core/Enumeration.h"
 #include "sim/excel/objects/ExcelErrors.h"
-#include "sim/excel/objects/ExcelIids.h"
 #include "sim/excel/objects/ExcelObjects.h"
 
 namespace corvane::sim::excel {
@@ -11,9 +11,10 @@ namespace corvane::sim::excel {
 const ObjectType<SheetsObject>& SheetsObject::Type() {
   static const ObjectType<SheetsObject> type{
       u"Sheets",
-      {kSheetsIid, kWorksheetsIid},
-      {Get(0x76, u"Count", &SheetsObject::GetCount), Get(0xAA, u"Item", &SheetsObject::GetItem).Takes(1),
-       Get(0x0, u"_Default", &SheetsObject::GetItem).Takes(1), NewEnum(&SheetsObject::Enumerate)}};
+      {Excel::Sheets::iid, Excel::Worksheets::iid},
+      {Get(Excel::Sheets::Count, u"Count", &SheetsObject::GetCount),
+       Get(Excel::Sheets::Item, u"Item", &SheetsObject::GetItem).Takes(1),
+       Get(Excel::Sheets::Default, u"_Default", &SheetsObject::GetItem).Takes(1), NewEnum(&SheetsObject::Enumerate)}};
   return type;
 }
 

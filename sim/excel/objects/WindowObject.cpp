@@ -1,7 +1,7 @@
 #include "sim/excel/objects/WindowObject.h"
 
+#include "published/Excel.h"
 #include "sim/excel/model/AppModel.h"
-#include "sim/excel/objects/ExcelIids.h"
 #include "sim/excel/objects/ExcelObjects.h"
 
 namespace corvane::sim::excel {
@@ -9,11 +9,13 @@ namespace corvane::sim::excel {
 const ObjectType<WindowObject>& WindowObject::Type() {
   static const ObjectType<WindowObject> type{
       u"Window",
-      {kWindowIid},
-      {Get(0x131, u"ActiveCell", &WindowObject::GetActiveCell), Get(0x93, u"Selection", &WindowObject::GetSelection),
-       Get(0x133, u"ActiveSheet", &WindowObject::GetActiveSheet),
-       Get(0x290, u"SelectedSheets", &WindowObject::GetSelectedSheets),
-       Get(0x8B, u"Caption", &WindowObject::GetCaption), Method(0x130, u"Activate", &WindowObject::Activate)}};
+      {Excel::Window::iid},
+      {Get(Excel::Window::ActiveCell, u"ActiveCell", &WindowObject::GetActiveCell),
+       Get(Excel::Window::Selection, u"Selection", &WindowObject::GetSelection),
+       Get(Excel::Window::ActiveSheet, u"ActiveSheet", &WindowObject::GetActiveSheet),
+       Get(Excel::Window::SelectedSheets, u"SelectedSheets", &WindowObject::GetSelectedSheets),
+       Get(Excel::Window::Caption, u"Caption", &WindowObject::GetCaption),
+       Method(Excel::Window::Activate, u"Activate", &WindowObject::Activate)}};
   return type;
 }
 

@@ -1,7 +1,7 @@
 #include "sim/excel/objects/WorkbookObject.h"
 
+#include "published/Excel.h"
 #include "sim/excel/model/AppModel.h"
-#include "sim/excel/objects/ExcelIids.h"
 #include "sim/excel/objects/ExcelObjects.h"
 
 namespace corvane::sim::excel {
@@ -9,12 +9,16 @@ namespace corvane::sim::excel {
 const ObjectType<WorkbookObject>& WorkbookObject::Type() {
   static const ObjectType<WorkbookObject> type{
       u"Workbook",
-      {kWorkbookIid},
-      {Get(0x6E, u"Name", &WorkbookObject::GetName), Get(0x133, u"ActiveSheet", &WorkbookObject::GetActiveSheet),
-       Get(0x1E5, u"Sheets", &WorkbookObject::GetSheets), Get(0x1EE, u"Worksheets", &WorkbookObject::GetWorksheets),
-       Property(0x12A, u"Saved", &WorkbookObject::GetSaved, &WorkbookObject::PutSaved),
-       Method(0x130, u"Activate", &WorkbookObject::Activate), Method(0x115, u"Close", &WorkbookObject::Close).Takes(3),
-       Method(0x11B, u"Save", &WorkbookObject::Save), Get(0x94, u"Application", &WorkbookObject::GetApplication)}};
+      {Excel::Workbook::iid},
+      {Get(Excel::Workbook::Name, u"Name", &WorkbookObject::GetName),
+       Get(Excel::Workbook::ActiveSheet, u"ActiveSheet", &WorkbookObject::GetActiveSheet),
+       Get(Excel::Workbook::Sheets, u"Sheets", &WorkbookObject::GetSheets),
+       Get(Excel::Workbook::Worksheets, u"Worksheets", &WorkbookObject::GetWorksheets),
+       Property(Excel::Workbook::Saved, u"Saved", &WorkbookObject::GetSaved, &WorkbookObject::PutSaved),
+       Method(Excel::Workbook::Activate, u"Activate", &WorkbookObject::Activate),
+       Method(Excel::Workbook::Close, u"Close", &WorkbookObject::Close).Takes(3),
+       Method(Excel::Workbook::Save, u"Save", &WorkbookObject::Save),
+       Get(Excel::Workbook::Application, u"Application", &WorkbookObject::GetApplication)}};
   return type;
 }
 

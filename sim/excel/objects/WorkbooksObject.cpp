@@ -1,8 +1,8 @@
 #include "sim/excel/objects/WorkbooksObject.h"
 
 #include "platform/com/Text.h"
+#include "published/Excel.h"
 #include "sim/core/Enumeration.h"
-#include "sim/excel/objects/ExcelIids.h"
 #include "sim/excel/objects/ExcelObjects.h"
 
 namespace corvane::sim::excel {
@@ -10,10 +10,11 @@ namespace corvane::sim::excel {
 const ObjectType<WorkbooksObject>& WorkbooksObject::Type() {
   static const ObjectType<WorkbooksObject> type{
       u"Workbooks",
-      {kWorkbooksIid},
-      {Get(0x76, u"Count", &WorkbooksObject::GetCount), Get(0xAA, u"Item", &WorkbooksObject::GetItem).Takes(1),
-       Get(0x0, u"_Default", &WorkbooksObject::GetItem).Takes(1), Method(0xB5, u"Add", &WorkbooksObject::Add).Takes(1),
-       NewEnum(&WorkbooksObject::Enumerate)}};
+      {Excel::Workbooks::iid},
+      {Get(Excel::Workbooks::Count, u"Count", &WorkbooksObject::GetCount),
+       Get(Excel::Workbooks::Item, u"Item", &WorkbooksObject::GetItem).Takes(1),
+       Get(Excel::Workbooks::Default, u"_Default", &WorkbooksObject::GetItem).Takes(1),
+       Method(Excel::Workbooks::Add, u"Add", &WorkbooksObject::Add).Takes(1), NewEnum(&WorkbooksObject::Enumerate)}};
   return type;
 }
 

@@ -1,8 +1,8 @@
 #include "sim/excel/objects/WorksheetObject.h"
 
+#include "published/Excel.h"
 #include "sim/excel/model/WorkbookModel.h"
 #include "sim/excel/objects/ExcelErrors.h"
-#include "sim/excel/objects/ExcelIids.h"
 #include "sim/excel/objects/ExcelObjects.h"
 #include "sim/excel/objects/PivotObjects.h"
 #include "sim/excel/objects/SheetMembers.h"
@@ -17,12 +17,15 @@ constexpr char16_t kWorksheet[] = u"Worksheet";
 const ObjectType<WorksheetObject>& WorksheetObject::Type() {
   static const ObjectType<WorksheetObject> type{
       kWorksheet,
-      {kWorksheetIid},
-      {Get(0x6E, u"Name", &WorksheetObject::GetName),
-       Method(0x2B2, u"PivotTables", &WorksheetObject::GetPivotTables).Takes(1),
-       Get(0xC5, u"Range", &WorksheetObject::GetRange).Takes(2), Get(0xEE, u"Cells", &WorksheetObject::GetCells),
-       Method(0x130, u"Activate", &WorksheetObject::Activate), Get(0x1E6, u"Index", &WorksheetObject::GetIndex),
-       Get(0x96, u"Parent", &WorksheetObject::GetParent), Get(0x94, u"Application", &WorksheetObject::GetApplication)}};
+      {Excel::Worksheet::iid},
+      {Get(Excel::Worksheet::Name, u"Name", &WorksheetObject::GetName),
+       Method(Excel::Worksheet::PivotTables, u"PivotTables", &WorksheetObject::GetPivotTables).Takes(1),
+       Get(Excel::Worksheet::Range, u"Range", &WorksheetObject::GetRange).Takes(2),
+       Get(Excel::Worksheet::Cells, u"Cells", &WorksheetObject::GetCells),
+       Method(Excel::Worksheet::Activate, u"Activate", &WorksheetObject::Activate),
+       Get(Excel::Worksheet::Index, u"Index", &WorksheetObject::GetIndex),
+       Get(Excel::Worksheet::Parent, u"Parent", &WorksheetObject::GetParent),
+       Get(Excel::Worksheet::Application, u"Application", &WorksheetObject::GetApplication)}};
   return type;
 }
 

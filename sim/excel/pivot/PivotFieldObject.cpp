@@ -1,7 +1,7 @@
 #include "sim/excel/pivot/PivotFieldObject.h"
 
+#include "published/Excel.h"
 #include "sim/excel/objects/ExcelErrors.h"
-#include "sim/excel/objects/ExcelIids.h"
 #include "sim/excel/objects/ExcelObjects.h"
 #include "sim/excel/objects/FormatLocale.h"
 
@@ -51,12 +51,14 @@ SubtotalSwitches SwitchesOf(const com::Variant& value) {
 
 const ObjectType<PivotFieldObject>& PivotFieldObject::Type() {
   using T = PivotFieldObject;
-  static const ObjectType<T> type{kClass,
-                                  {ExcelIid(0x00020874)},
-                                  {Get(0x6E, u"Name", &T::GetName), Get(0x2D0, u"DataRange", &T::DataRange),
-                                   Property(0xC1, u"NumberFormat", &T::GetNumberFormat, &T::PutNumberFormat),
-                                   Property(0x2DD, u"Subtotals", &T::GetSubtotals, &T::PutSubtotals).Takes(1),
-                                   Get(0x739, u"SubtotalName", &T::SubtotalName)}};
+  static const ObjectType<T> type{
+      kClass,
+      {Excel::PivotField::iid},
+      {Get(Excel::PivotField::Name, u"Name", &T::GetName),
+       Get(Excel::PivotField::DataRange, u"DataRange", &T::DataRange),
+       Property(Excel::PivotField::NumberFormat, u"NumberFormat", &T::GetNumberFormat, &T::PutNumberFormat),
+       Property(Excel::PivotField::Subtotals, u"Subtotals", &T::GetSubtotals, &T::PutSubtotals).Takes(1),
+       Get(Excel::PivotField::SubtotalName, u"SubtotalName", &T::SubtotalName)}};
   return type;
 }
 

@@ -6,12 +6,19 @@
 #include <string_view>
 #include <vector>
 
+#include "published/Excel.h"
 #include "sim/excel/pivot/PivotLayout.h"
 
 namespace corvane::sim::excel::pivot {
 
 // Excel's XlPTSelectionMode values the sim understands.
-enum class SelectMode { DataAndLabel = 0, LabelOnly = 1, DataOnly = 2, Origin = 3, Blanks = 4 };
+enum class SelectMode {
+  DataAndLabel = Excel::xlDataAndLabel,
+  LabelOnly = Excel::xlLabelOnly,
+  DataOnly = Excel::xlDataOnly,
+  Origin = Excel::xlOrigin,
+  Blanks = Excel::xlBlanks,
+};
 
 // The cells named, in sheet order; empty when nothing matches (an unknown
 // field or function, a hidden total, a function that is not switched on, a

@@ -1,8 +1,8 @@
 #include "sim/excel/pivot/PivotTableObject.h"
 
+#include "published/Excel.h"
 #include "sim/excel/model/AppModel.h"
 #include "sim/excel/objects/ExcelErrors.h"
-#include "sim/excel/objects/ExcelIids.h"
 #include "sim/excel/objects/ExcelObjects.h"
 #include "sim/excel/pivot/PivotFieldObject.h"
 
@@ -17,15 +17,20 @@ const ObjectType<PivotTableObject>& PivotTableObject::Type() {
   using T = PivotTableObject;
   static const ObjectType<T> type{
       kClass,
-      {ExcelIid(0x00020872)},
-      {Get(0x6E, u"Name", &T::GetName), Get(0x2BB, u"TableRange1", &T::TableRange1),
-       Get(0x2BC, u"TableRange2", &T::TableRange2), Get(0x2C1, u"DataBodyRange", &T::DataBodyRange),
-       Get(0x2BD, u"RowRange", &T::RowRange), Get(0x2BE, u"ColumnRange", &T::ColumnRange),
-       Get(0x2BF, u"PageRange", &T::PageRange), Get(0x2C0, u"DataLabelRange", &T::DataLabelRange),
-       Property(0x2B5, u"RowGrand", &T::GetRowGrand, &T::PutRowGrand),
-       Property(0x2B6, u"ColumnGrand", &T::GetColumnGrand, &T::PutColumnGrand), Method(0x2A8, u"Update", &T::Update),
-       Method(0x5DD, u"PivotSelect", &T::PivotSelect).Takes(3),
-       Method(0x2CE, u"PivotFields", &T::PivotFields).Takes(1)}};
+      {Excel::PivotTable::iid},
+      {Get(Excel::PivotTable::Name, u"Name", &T::GetName),
+       Get(Excel::PivotTable::TableRange1, u"TableRange1", &T::TableRange1),
+       Get(Excel::PivotTable::TableRange2, u"TableRange2", &T::TableRange2),
+       Get(Excel::PivotTable::DataBodyRange, u"DataBodyRange", &T::DataBodyRange),
+       Get(Excel::PivotTable::RowRange, u"RowRange", &T::RowRange),
+       Get(Excel::PivotTable::ColumnRange, u"ColumnRange", &T::ColumnRange),
+       Get(Excel::PivotTable::PageRange, u"PageRange", &T::PageRange),
+       Get(Excel::PivotTable::DataLabelRange, u"DataLabelRange", &T::DataLabelRange),
+       Property(Excel::PivotTable::RowGrand, u"RowGrand", &T::GetRowGrand, &T::PutRowGrand),
+       Property(Excel::PivotTable::ColumnGrand, u"ColumnGrand", &T::GetColumnGrand, &T::PutColumnGrand),
+       Method(Excel::PivotTable::Update, u"Update", &T::Update),
+       Method(Excel::PivotTable::PivotSelect, u"PivotSelect", &T::PivotSelect).Takes(3),
+       Method(Excel::PivotTable::PivotFields, u"PivotFields", &T::PivotFields).Takes(1)}};
   return type;
 }
 

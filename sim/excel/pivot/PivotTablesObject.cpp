@@ -1,8 +1,8 @@
 #include "sim/excel/pivot/PivotTablesObject.h"
 
+#include "published/Excel.h"
 #include "sim/core/Enumeration.h"
 #include "sim/excel/objects/ExcelErrors.h"
-#include "sim/excel/objects/ExcelIids.h"
 #include "sim/excel/objects/ExcelObjects.h"
 #include "sim/excel/pivot/PivotTableObject.h"
 
@@ -17,8 +17,9 @@ const ObjectType<PivotTablesObject>& PivotTablesObject::Type() {
   using T = PivotTablesObject;
   static const ObjectType<T> type{
       kClass,
-      {ExcelIid(0x00020873)},
-      {Get(0x76, u"Count", &T::Count), Method(0xAA, u"Item", &T::Item).Takes(1), NewEnum(&T::Enumerate)}};
+      {Excel::PivotTables::iid},
+      {Get(Excel::PivotTables::Count, u"Count", &T::Count),
+       Method(Excel::PivotTables::Item, u"Item", &T::Item).Takes(1), NewEnum(&T::Enumerate)}};
   return type;
 }
 

@@ -47,12 +47,13 @@ std::shared_ptr<Control> Bar::AddControl(const ControlSpec& request) {
   const bool temporary = request.temporary || temporary_;
   std::shared_ptr<Control> control;
   if (request.id == kCustomControlId || request.id == 0) {
-    const int32_t type = request.type == kControlCustom ? kControlButton : request.type;
-    if (!IsKnownControlType(type) || type == kControlCustom) ThrowInvalidArgument("Invalid procedure call or argument");
+    const int32_t type = request.type == Office::msoControlCustom ? Office::msoControlButton : request.type;
+    if (!IsKnownControlType(type) || type == Office::msoControlCustom)
+      ThrowInvalidArgument("Invalid procedure call or argument");
     control = std::make_shared<Control>(type, kCustomControlId, false, temporary);
   } else {
     const BuiltInControl* known = FindBuiltInControl(request.id);
-    if (!known || (request.type != kControlCustom && request.type != known->type)) {
+    if (!known || (request.type != Office::msoControlCustom && request.type != known->type)) {
       ThrowInvalidArgument("Invalid procedure call or argument");
     }
     control = MakeBuiltInControl(*known, temporary);

@@ -18,8 +18,8 @@ struct BarProperties {
   int32_t left = 200;
   int32_t top = 200;
   int32_t rowIndex = 0;
-  int32_t position = kBarFloating;
-  int32_t protection = kBarNoProtection;
+  int32_t position = Office::msoBarFloating;
+  int32_t protection = Office::msoBarNoProtection;
 };
 
 FieldTable<BarProperties> BarFields();

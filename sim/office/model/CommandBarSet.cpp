@@ -53,7 +53,9 @@ std::shared_ptr<Bar> CommandBarSet::Add(std::u16string name, int32_t position, b
   BarProperties props;
   props.name = props.nameLocal = name;
   props.position = position;
-  const int32_t type = position == kBarPopup ? kBarTypePopup : (menuBar ? kBarTypeMenuBar : kBarTypeNormal);
+  const int32_t type = position == Office::msoBarPopup
+                           ? Office::msoBarTypePopup
+                           : (menuBar ? Office::msoBarTypeMenuBar : Office::msoBarTypeNormal);
   auto bar = std::make_shared<Bar>(props, type, false, temporary);
   bars_.push_back(bar);
   return bar;

@@ -7,10 +7,10 @@ namespace corvane::sim::office {
 
 Control::Control(int32_t type, int32_t id, bool builtIn, bool temporary)
     : type_(type), id_(id), builtIn_(builtIn), temporary_(temporary) {
-  if (type_ == kControlPopup) {
+  if (type_ == Office::msoControlPopup) {
     BarProperties barProps;
-    barProps.position = kBarPopup;
-    subBar_ = std::make_shared<Bar>(barProps, kBarTypePopup, builtIn, temporary);
+    barProps.position = Office::msoBarPopup;
+    subBar_ = std::make_shared<Bar>(barProps, Office::msoBarTypePopup, builtIn, temporary);
   }
   if (IsComboType(type_)) props_.width = 100;
 }

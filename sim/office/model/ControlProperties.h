@@ -29,7 +29,7 @@ struct ControlProperties {
   // Buttons.
   int32_t faceId = 0;
   std::u16string shortcutText;
-  int32_t state = kButtonUp;
+  int32_t state = Office::msoButtonUp;
   int32_t style = 0;
   int32_t hyperlinkType = 0;
   // Edit, drop-down and combo boxes.

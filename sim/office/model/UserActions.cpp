@@ -12,17 +12,17 @@ bool Allows(const Bar& bar, int32_t flag) { return bar.live() && (bar.props().pr
 
 bool Customizable(const Control& control) {
   auto bar = control.topBar();
-  return control.live() && bar && Allows(*bar, kBarNoCustomize);
+  return control.live() && bar && Allows(*bar, Office::msoBarNoCustomize);
 }
 
 int32_t DockFlagFor(int32_t position) {
   switch (position) {
-    case kBarLeft:
-    case kBarRight:
-      return kBarNoVerticalDock;
-    case kBarTop:
-    case kBarBottom:
-      return kBarNoHorizontalDock;
+    case Office::msoBarLeft:
+    case Office::msoBarRight:
+      return Office::msoBarNoVerticalDock;
+    case Office::msoBarTop:
+    case Office::msoBarBottom:
+      return Office::msoBarNoHorizontalDock;
     default:
       return 0;
   }
@@ -31,7 +31,7 @@ int32_t DockFlagFor(int32_t position) {
 }  // namespace
 
 bool DragControl(Control& control, const std::shared_ptr<Bar>& target, int32_t before) {
-  if (!Customizable(control) || !target || !Allows(*target, kBarNoCustomize)) return false;
+  if (!Customizable(control) || !target || !Allows(*target, Office::msoBarNoCustomize)) return false;
   try {
     control.MoveTo(target, before);
   } catch (const OfficeError&) {
@@ -47,30 +47,31 @@ bool DeleteControlByUser(Control& control) {
 }
 
 std::shared_ptr<Control> AddOwnControl(Bar& bar, const std::u16string& caption, int32_t before) {
-  if (!Allows(bar, kBarNoCustomize)) return nullptr;
-  auto control = bar.AddControl(ControlSpec{kControlButton, kCustomControlId, u"", before, false});
+  if (!Allows(bar, Office::msoBarNoCustomize)) return nullptr;
+  auto control = bar.AddControl(ControlSpec{Office::msoControlButton, kCustomControlId, u"", before, false});
   control->props().caption = caption;
   return control;
 }
 
 bool SetBarVisible(Bar& bar, bool visible) {
-  if (!Allows(bar, kBarNoChangeVisible) || bar.type() == kBarTypePopup) return false;
+  if (!Allows(bar, Office::msoBarNoChangeVisible) || bar.type() == Office::msoBarTypePopup) return false;
   bar.props().visible = visible;
   return true;
 }
 
 bool MoveBar(Bar& bar, int32_t left, int32_t top) {
-  if (!Allows(bar, kBarNoMove) || bar.props().position != kBarFloating) return false;
+  if (!Allows(bar, Office::msoBarNoMove) || bar.props().position != Office::msoBarFloating) return false;
   bar.props().left = left;
   bar.props().top = top;
   return true;
 }
 
 bool DockBar(Bar& bar, int32_t position, int32_t rowIndex) {
-  if (position < kBarLeft || position > kBarFloating || bar.type() == kBarTypePopup) return false;
-  if (!Allows(bar, kBarNoChangeDock) || !Allows(bar, DockFlagFor(position))) return false;
+  if (position < Office::msoBarLeft || position > Office::msoBarFloating || bar.type() == Office::msoBarTypePopup)
+    return false;
+  if (!Allows(bar, Office::msoBarNoChangeDock) || !Allows(bar, DockFlagFor(position))) return false;
   bar.props().position = position;
-  bar.props().rowIndex = position == kBarFloating ? 0 : rowIndex;
+  bar.props().rowIndex = position == Office::msoBarFloating ? 0 : rowIndex;
   return true;
 }
 

@@ -23,7 +23,7 @@ std::shared_ptr<Control> AddOwnControl(Bar& bar, const std::u16string& caption, 
 bool SetBarVisible(Bar& bar, bool visible);
 // Moves a floating bar.
 bool MoveBar(Bar& bar, int32_t left, int32_t top);
-// Docks at an edge (or floats, with kBarFloating) in a row.
+// Docks at an edge (or floats, with Office::msoBarFloating) in a row.
 bool DockBar(Bar& bar, int32_t position, int32_t rowIndex);
 
 }  // namespace corvane::sim::office

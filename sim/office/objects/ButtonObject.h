@@ -23,31 +23,38 @@ class ButtonObject final : public SimObject<ButtonObject<Pictures>>,
   static const ObjectType<ButtonObject>& Type() {
     using Self = ButtonObject;
     std::vector<Member<Self>> own{
-        Property<Self>(0x60050000, u"BuiltInFace", &Self::template Call<&ButtonFaceMembers::GetBuiltInFace>,
+        Property<Self>(Office::CommandBarButton::BuiltInFace, u"BuiltInFace",
+                       &Self::template Call<&ButtonFaceMembers::GetBuiltInFace>,
                        &Self::template Set<&ButtonFaceMembers::PutBuiltInFace>),
-        Property<Self>(0x60050003, u"FaceId", &Self::template Call<&ButtonFaceMembers::GetFaceId>,
+        Property<Self>(Office::CommandBarButton::FaceId, u"FaceId", &Self::template Call<&ButtonFaceMembers::GetFaceId>,
                        &Self::template Set<&ButtonFaceMembers::PutFaceId>),
-        Method<Self>(0x60050005, u"PasteFace", &Self::template Call<&ButtonFaceMembers::PasteFace>),
-        FieldProperty<Self, &ControlProperties::shortcutText>(0x60050006, u"ShortcutText"),
-        Property<Self>(0x60050008, u"State", &Self::template GetField<&ControlProperties::state>,
+        Method<Self>(Office::CommandBarButton::PasteFace, u"PasteFace",
+                     &Self::template Call<&ButtonFaceMembers::PasteFace>),
+        FieldProperty<Self, &ControlProperties::shortcutText>(Office::CommandBarButton::ShortcutText, u"ShortcutText"),
+        Property<Self>(Office::CommandBarButton::State, u"State", &Self::template GetField<&ControlProperties::state>,
                        &Self::template Set<&ButtonFaceMembers::PutState>),
-        FieldProperty<Self, &ControlProperties::style>(0x6005000A, u"Style"),
-        FieldProperty<Self, &ControlProperties::hyperlinkType>(0x6005000C, u"HyperlinkType"),
+        FieldProperty<Self, &ControlProperties::style>(Office::CommandBarButton::Style, u"Style"),
+        FieldProperty<Self, &ControlProperties::hyperlinkType>(Office::CommandBarButton::HyperlinkType,
+                                                               u"HyperlinkType"),
     };
     if constexpr (Pictures) {
-      own.push_back(Property<Self>(0x6005000E, u"Picture", &Self::template Call<&ButtonFaceMembers::GetPicture>,
+      own.push_back(Property<Self>(Office::CommandBarButton::Picture, u"Picture",
+                                   &Self::template Call<&ButtonFaceMembers::GetPicture>,
                                    &Self::template Set<&ButtonFaceMembers::PutPicture>));
-      own.push_back(Property<Self>(0x60050010, u"Mask", &Self::template Call<&ButtonFaceMembers::GetMask>,
+      own.push_back(Property<Self>(Office::CommandBarButton::Mask, u"Mask",
+                                   &Self::template Call<&ButtonFaceMembers::GetMask>,
                                    &Self::template Set<&ButtonFaceMembers::PutMask>));
     }
-    static const ObjectType<Self> type{
-        u"CommandBarButton", {kCommandBarControlIid, kCommandBarButtonIid}, ControlMembers<Self>(own), kOfficeSource};
+    static const ObjectType<Self> type{u"CommandBarButton",
+                                       {Office::CommandBarControl::iid, Office::CommandBarButton::iid},
+                                       ControlMembers<Self>(own),
+                                       kOfficeSource};
     return type;
   }
 
  protected:
   std::vector<std::shared_ptr<EventSource>> EventSources() override {
-    return SourcesFor(kButtonEventsIid, "CommandBarButtonEvents");
+    return SourcesFor(Office::CommandBarButtonEvents::iid, "CommandBarButtonEvents");
   }
 };
 

@@ -16,7 +16,7 @@ namespace corvane::sim::office {
 
 namespace {
 
-bool IsButton(const Control& control) { return control.type() == kControlButton; }
+bool IsButton(const Control& control) { return control.type() == Office::msoControlButton; }
 
 // The advised sources of the control and of its namesakes by tag, the
 // control's own first.
@@ -56,7 +56,7 @@ ClickOutcome ClickControl(const std::shared_ptr<CommandBarSet>& set, const std::
     keyboard.emplace();
     keyboard->Press(VK_CONTROL);
   }
-  EventCall call(1, "Click");
+  EventCall call(Office::CommandBarButtonEvents::Click, "Click");
   call.Add(NewControlObject(set, control)).AddBoolRef(false);
   ClickOutcome outcome;
   outcome.sinksCalled = FireAll(Receivers(*set, control), call);
@@ -71,7 +71,7 @@ size_t ChangeControlText(const std::shared_ptr<CommandBarSet>& set, const std::s
                          const std::u16string& text) {
   RequireLive(*control, IsComboType(control->type()));
   control->props().text = text;
-  EventCall call(1, "Change");
+  EventCall call(Office::CommandBarComboBoxEvents::Change, "Change");
   call.Add(NewControlObject(set, control));
   return FireAll(Receivers(*set, control), call);
 }

@@ -10,11 +10,12 @@ using Self = ComAddInObject;
 const ObjectType<Self>& Self::Type() {
   static const ObjectType<Self> type{
       u"COMAddIn",
-      {kComAddInIid},
-      {Property(0x0, u"Description", &Self::GetDescription, &Self::PutDescription),
-       Get(0x3, u"ProgId", &Self::GetProgId), Get(0x4, u"Guid", &Self::GetGuid),
-       Property(0x6, u"Connect", &Self::GetConnect, &Self::PutConnect),
-       Property(0x7, u"Object", &Self::GetAddInObject, &Self::PutAddInObject), Get(0x8, u"Parent", &Self::GetParent)},
+      {Office::COMAddIn::iid},
+      {Property(Office::COMAddIn::Description, u"Description", &Self::GetDescription, &Self::PutDescription),
+       Get(Office::COMAddIn::ProgId, u"ProgId", &Self::GetProgId), Get(Office::COMAddIn::Guid, u"Guid", &Self::GetGuid),
+       Property(Office::COMAddIn::Connect, u"Connect", &Self::GetConnect, &Self::PutConnect),
+       Property(Office::COMAddIn::Object, u"Object", &Self::GetAddInObject, &Self::PutAddInObject),
+       Get(Office::COMAddIn::Parent, u"Parent", &Self::GetParent)},
       kOfficeSource};
   return type;
 }

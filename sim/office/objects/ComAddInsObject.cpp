@@ -12,9 +12,10 @@ using Self = ComAddInsObject;
 const ObjectType<Self>& Self::Type() {
   static const ObjectType<Self> type{
       u"COMAddIns",
-      {kComAddInsIid},
-      {Method(0x0, u"Item", &Self::GetItem).Takes(1), Get(0x1, u"Count", &Self::GetCount),
-       Get(0x3, u"Parent", &Self::GetParent), NewEnum(&Self::Enumerate)},
+      {Office::COMAddIns::iid},
+      {Method(Office::COMAddIns::Item, u"Item", &Self::GetItem).Takes(1),
+       Get(Office::COMAddIns::Count, u"Count", &Self::GetCount),
+       Get(Office::COMAddIns::Parent, u"Parent", &Self::GetParent), NewEnum(&Self::Enumerate)},
       kOfficeSource};
   return type;
 }

@@ -10,19 +10,23 @@ using Self = ComboBoxObject;
 const ObjectType<Self>& Self::Type() {
   static const ObjectType<Self> type{
       u"CommandBarComboBox",
-      {kCommandBarControlIid, kCommandBarComboBoxIid},
+      {Office::CommandBarControl::iid, Office::CommandBarComboBox::iid},
       ControlMembers<Self>({
-          Method<Self>(0x60050000, u"AddItem", &Self::AddItem).Takes(2),
-          Method<Self>(0x60050001, u"Clear", &Self::Clear),
-          FieldProperty<Self, &ControlProperties::dropDownLines>(0x60050002, u"DropDownLines"),
-          FieldProperty<Self, &ControlProperties::dropDownWidth>(0x60050004, u"DropDownWidth"),
-          Property<Self>(0x60050006, u"List", &Self::GetList, &Self::PutList).Takes(1),
-          Get<Self>(0x60050008, u"ListCount", &Self::GetListCount),
-          FieldProperty<Self, &ControlProperties::listHeaderCount>(0x60050009, u"ListHeaderCount"),
-          Property<Self>(0x6005000B, u"ListIndex", &Self::GetField<&ControlProperties::listIndex>, &Self::PutListIndex),
-          Method<Self>(0x6005000D, u"RemoveItem", &Self::RemoveItem).Takes(1),
-          FieldProperty<Self, &ControlProperties::comboStyle>(0x6005000E, u"Style"),
-          FieldProperty<Self, &ControlProperties::text>(0x60050010, u"Text"),
+          Method<Self>(Office::CommandBarComboBox::AddItem, u"AddItem", &Self::AddItem).Takes(2),
+          Method<Self>(Office::CommandBarComboBox::Clear, u"Clear", &Self::Clear),
+          FieldProperty<Self, &ControlProperties::dropDownLines>(Office::CommandBarComboBox::DropDownLines,
+                                                                 u"DropDownLines"),
+          FieldProperty<Self, &ControlProperties::dropDownWidth>(Office::CommandBarComboBox::DropDownWidth,
+                                                                 u"DropDownWidth"),
+          Property<Self>(Office::CommandBarComboBox::List, u"List", &Self::GetList, &Self::PutList).Takes(1),
+          Get<Self>(Office::CommandBarComboBox::ListCount, u"ListCount", &Self::GetListCount),
+          FieldProperty<Self, &ControlProperties::listHeaderCount>(Office::CommandBarComboBox::ListHeaderCount,
+                                                                   u"ListHeaderCount"),
+          Property<Self>(Office::CommandBarComboBox::ListIndex, u"ListIndex",
+                         &Self::GetField<&ControlProperties::listIndex>, &Self::PutListIndex),
+          Method<Self>(Office::CommandBarComboBox::RemoveItem, u"RemoveItem", &Self::RemoveItem).Takes(1),
+          FieldProperty<Self, &ControlProperties::comboStyle>(Office::CommandBarComboBox::Style, u"Style"),
+          FieldProperty<Self, &ControlProperties::text>(Office::CommandBarComboBox::Text, u"Text"),
       }),
       kOfficeSource};
   return type;
@@ -30,7 +34,7 @@ const ObjectType<Self>& Self::Type() {
 
 std::vector<std::u16string>& Self::List() const {
   auto control = Live();
-  if (control->type() == kControlEdit) ThrowFailed("An edit box has no list.");
+  if (control->type() == Office::msoControlEdit) ThrowFailed("An edit box has no list.");
   return control->items();
 }
 

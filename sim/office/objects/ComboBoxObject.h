@@ -17,7 +17,7 @@ class ComboBoxObject final : public SimObject<ComboBoxObject>,
 
  protected:
   std::vector<std::shared_ptr<EventSource>> EventSources() override {
-    return SourcesFor(kComboBoxEventsIid, "CommandBarComboBoxEvents");
+    return SourcesFor(Office::CommandBarComboBoxEvents::iid, "CommandBarComboBoxEvents");
   }
 
  private:

@@ -13,9 +13,10 @@ using Self = CommandBarControlsObject;
 const ObjectType<Self>& Self::Type() {
   static const ObjectType<Self> type{
       u"CommandBarControls",
-      {kCommandBarControlsIid},
-      {Get(0x0, u"Item", &Self::GetItem).Takes(1), Method(0x60030000, u"Add", &Self::Add).Takes(5),
-       Get(0x60030001, u"Count", &Self::GetCount), NewEnum(&Self::Enumerate)},
+      {Office::CommandBarControls::iid},
+      {Get(Office::CommandBarControls::Item, u"Item", &Self::GetItem).Takes(1),
+       Method(Office::CommandBarControls::Add, u"Add", &Self::Add).Takes(5),
+       Get(Office::CommandBarControls::Count, u"Count", &Self::GetCount), NewEnum(&Self::Enumerate)},
       kOfficeSource};
   return type;
 }
@@ -46,7 +47,7 @@ com::Variant Self::Enumerate(Args&) {
 com::Variant Self::Add(Args& args) {
   auto bar = LiveBar(bar_);
   ControlSpec wanted;
-  wanted.type = args[0].Int(kControlCustom);
+  wanted.type = args[0].Int(Office::msoControlCustom);
   wanted.id = args[1].Int(kCustomControlId);
   wanted.parameter = args[2].Text(u"");
   wanted.before = args[3].Int(0);

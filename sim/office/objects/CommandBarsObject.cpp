@@ -11,10 +11,11 @@ namespace corvane::sim::office {
 const ObjectType<CommandBarsObject>& CommandBarsObject::Type() {
   static const ObjectType<CommandBarsObject> type{
       u"CommandBars",
-      {kCommandBarsIid},
-      {Get(0x0, u"Item", &CommandBarsObject::GetItem).Takes(1), Get(0x60030003, u"Count", &CommandBarsObject::GetCount),
-       Method(0x60030002, u"Add", &CommandBarsObject::Add).Takes(4),
-       Method(0x60030008, u"FindControl", &CommandBarsObject::FindControl).Takes(4),
+      {Office::CommandBars::iid},
+      {Get(Office::CommandBars::Item, u"Item", &CommandBarsObject::GetItem).Takes(1),
+       Get(Office::CommandBars::Count, u"Count", &CommandBarsObject::GetCount),
+       Method(Office::CommandBars::Add, u"Add", &CommandBarsObject::Add).Takes(4),
+       Method(Office::CommandBars::FindControl, u"FindControl", &CommandBarsObject::FindControl).Takes(4),
        NewEnum(&CommandBarsObject::Enumerate)},
       kOfficeSource};
   return type;
@@ -41,7 +42,8 @@ com::Variant CommandBarsObject::Enumerate(Args&) {
 
 // Add([Name], [Position], [MenuBar], [Temporary]).
 com::Variant CommandBarsObject::Add(Args& args) {
-  auto bar = LiveSet(set_)->Add(args[0].Text(u""), args[1].Int(kBarFloating), args[2].Bool(false), args[3].Bool(false));
+  auto bar = LiveSet(set_)->Add(args[0].Text(u""), args[1].Int(Office::msoBarFloating), args[2].Bool(false),
+                                args[3].Bool(false));
   return NewCommandBarObject(set_, bar);
 }
 

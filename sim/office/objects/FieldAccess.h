@@ -4,7 +4,7 @@
 //   class CommandBarObject : ..., public FieldAccess<CommandBarObject> {
 //     BarProperties& Props();   // the live model's properties
 //   };
-//   FieldProperty<CommandBarObject, &BarProperties::left>(0x6004000C, u"Left")
+//   FieldProperty<CommandBarObject, &BarProperties::left>(Office::CommandBar::Left, u"Left")
 #pragma once
 
 #include <cstdint>

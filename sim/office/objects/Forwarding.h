@@ -4,7 +4,7 @@
 // type check refuses; this empty base sits at the wrapper's own address
 // and calls into the base itself:
 //
-//   Get<T>(0x60040013, u"Id", &T::template Call<&ControlCore::GetId>)
+//   Get<T>(Office::CommandBarControl::Id, u"Id", &T::template Call<&ControlCore::GetId>)
 #pragma once
 
 #include "platform/com/Variant.h"

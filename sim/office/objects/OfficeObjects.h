@@ -11,6 +11,7 @@
 #include "platform/com/ComPtr.h"
 #include "platform/com/Variant.h"
 #include "platform/com/com.h"
+#include "published/Office.h"
 #include "sim/office/addins/AddInLoader.h"
 
 namespace corvane::sim::office {
@@ -18,23 +19,6 @@ namespace corvane::sim::office {
 class Bar;
 class CommandBarSet;
 class Control;
-
-// Office's ids share one pattern: {000C03XX-0000-0000-C000-000000000046}.
-constexpr IID OfficeIid(uint32_t first) {
-  return {first, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
-}
-
-inline constexpr IID kCommandBarsIid = OfficeIid(0x000C0302);
-inline constexpr IID kCommandBarIid = OfficeIid(0x000C0304);
-inline constexpr IID kCommandBarControlsIid = OfficeIid(0x000C0306);
-inline constexpr IID kCommandBarControlIid = OfficeIid(0x000C0308);
-inline constexpr IID kCommandBarPopupIid = OfficeIid(0x000C030A);
-inline constexpr IID kCommandBarComboBoxIid = OfficeIid(0x000C030C);
-inline constexpr IID kCommandBarButtonIid = OfficeIid(0x000C030E);
-inline constexpr IID kComAddInsIid = OfficeIid(0x000C0339);
-inline constexpr IID kComAddInIid = OfficeIid(0x000C033A);
-inline constexpr IID kButtonEventsIid = OfficeIid(0x000C0351);
-inline constexpr IID kComboBoxEventsIid = OfficeIid(0x000C0354);
 
 using BarSetLink = std::weak_ptr<CommandBarSet>;
 

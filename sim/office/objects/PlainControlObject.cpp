@@ -10,7 +10,7 @@ namespace corvane::sim::office {
 
 const ObjectType<PlainControlObject>& PlainControlObject::Type() {
   static const ObjectType<PlainControlObject> type{
-      u"CommandBarControl", {kCommandBarControlIid}, ControlMembers<PlainControlObject>({}), kOfficeSource};
+      u"CommandBarControl", {Office::CommandBarControl::iid}, ControlMembers<PlainControlObject>({}), kOfficeSource};
   return type;
 }
 
@@ -25,12 +25,12 @@ com::ComPtr<IDispatch> Wrap(const BarSetLink& set, const std::shared_ptr<Control
 
 com::ComPtr<IDispatch> NewControlObject(const BarSetLink& set, const std::shared_ptr<Control>& control) {
   const int32_t type = control->type();
-  if (type == kControlButton) {
+  if (type == Office::msoControlButton) {
     return LiveSet(set)->pictureMembers() ? Wrap<ButtonObject<true>>(set, control)
                                           : Wrap<ButtonObject<false>>(set, control);
   }
   if (IsComboType(type)) return Wrap<ComboBoxObject>(set, control);
-  if (type == kControlPopup) return Wrap<PopupObject>(set, control);
+  if (type == Office::msoControlPopup) return Wrap<PopupObject>(set, control);
   return Wrap<PlainControlObject>(set, control);
 }
 

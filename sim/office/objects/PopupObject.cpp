@@ -7,13 +7,14 @@ namespace corvane::sim::office {
 using Self = PopupObject;
 
 const ObjectType<Self>& Self::Type() {
-  static const ObjectType<Self> type{u"CommandBarPopup",
-                                     {kCommandBarControlIid, kCommandBarPopupIid},
-                                     ControlMembers<Self>({
-                                         Get<Self>(0x60050000, u"CommandBar", &Self::GetCommandBar),
-                                         Get<Self>(0x60050001, u"Controls", &Self::GetControls),
-                                     }),
-                                     kOfficeSource};
+  static const ObjectType<Self> type{
+      u"CommandBarPopup",
+      {Office::CommandBarControl::iid, Office::CommandBarPopup::iid},
+      ControlMembers<Self>({
+          Get<Self>(Office::CommandBarPopup::CommandBar, u"CommandBar", &Self::GetCommandBar),
+          Get<Self>(Office::CommandBarPopup::Controls, u"Controls", &Self::GetControls),
+      }),
+      kOfficeSource};
   return type;
 }
 

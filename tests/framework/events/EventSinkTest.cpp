@@ -6,11 +6,11 @@
 
 #include <functional>
 
-#include "framework/commandbars/OfficeIds.h"
 #include "framework/commandbars/TkvxCommandBar.h"
 #include "framework/commandbars/TkvxCommandBarButton.h"
 #include "framework/commandbars/TkvxEventSink.h"
 #include "framework/events/EventArguments.h"
+#include "published/Office.h"
 #include "sim/office/OfficeHost.h"
 #include "sim/office/OfficeStart.h"
 #include "sim/office/model/CommandBarSet.h"
@@ -57,18 +57,18 @@ class EventSinkTest : public ::testing::Test {
     Dispatch bars(Dispatch(run.application).Get(u"CommandBars").ToDispatch());
     ComPtr<IDispatch> found;
     try {
-      found = bars.Get(kDispCommandBarsItem, {Variant(bar)}).ToDispatch();
+      found = bars.Get(Office::CommandBars::Item, {Variant(bar)}).ToDispatch();
     } catch (const com::ComError&) {
-      found = bars.Call(kDispCommandBarsAdd, {Variant(bar)}).ToDispatch();
+      found = bars.Call(Office::CommandBars::Add, {Variant(bar)}).ToDispatch();
     }
-    Dispatch controls(Dispatch(found).Get(kDispCommandBarControls).ToDispatch());
+    Dispatch controls(Dispatch(found).Get(Office::CommandBar::Controls).ToDispatch());
     Dispatch control(controls.Call(kControlsAdd, {Variant(type)}).ToDispatch());
-    control.Put(kDispControlTag, Variant(tag));
+    control.Put(Office::CommandBarControl::Tag, Variant(tag));
     return control.object();
   }
   // The item bound to a new tagged button, with its sink advised.
   void Bind() {
-    item.AttachHostControl(AddControl(kMsoControlButton, item.OfficeTag()));
+    item.AttachHostControl(AddControl(Office::msoControlButton, item.OfficeTag()));
     sink = TkvxEventSink::Create(module, item);
   }
   std::shared_ptr<sim::office::CommandBarSet> Bars() { return sim::office::OfficeOf(run)->bars(); }
@@ -116,8 +116,11 @@ TEST_F(EventSinkTest, ItAnswersTheControlEventInterfacesButNotIDispatch) {
     IID iid;
     HRESULT expected;
   } cases[] = {
-      {IID_IUnknown, S_OK},           {kCommandBarButtonEventsIid, S_OK},    {kCommandBarComboBoxEventsIid, S_OK},
-      {IID_IDispatch, E_NOINTERFACE}, {kCommandBarButtonIid, E_NOINTERFACE},
+      {IID_IUnknown, S_OK},
+      {Office::CommandBarButtonEvents::iid, S_OK},
+      {Office::CommandBarComboBoxEvents::iid, S_OK},
+      {IID_IDispatch, E_NOINTERFACE},
+      {Office::CommandBarButton::iid, E_NOINTERFACE},
   };
   for (const Case& c : cases) {
     ComPtr<IUnknown> got;
@@ -126,8 +129,8 @@ TEST_F(EventSinkTest, ItAnswersTheControlEventInterfacesButNotIDispatch) {
   }
   ComPtr<IUnknown> button;
   ComPtr<IUnknown> box;
-  sink->QueryInterface(kCommandBarButtonEventsIid, button.put_void());
-  sink->QueryInterface(kCommandBarComboBoxEventsIid, box.put_void());
+  sink->QueryInterface(Office::CommandBarButtonEvents::iid, button.put_void());
+  sink->QueryInterface(Office::CommandBarComboBoxEvents::iid, box.put_void());
   EXPECT_EQ(button.get(), box.get());
   UINT count = 5;
   EXPECT_EQ(sink->GetTypeInfoCount(&count), S_OK);
@@ -161,7 +164,7 @@ TEST_F(EventSinkTest, NameLookupKnowsOnlyTheEventOfTheControlsType) {
   EXPECT_EQ(sink->GetIDsOfNames(IID_NULL, none, 1, 0, nullptr), E_POINTER);
 
   // An edit box knows Change alone.
-  item.AttachHostControl(AddControl(kMsoControlEdit, u"box"));
+  item.AttachHostControl(AddControl(Office::msoControlEdit, u"box"));
   EXPECT_EQ(NameLookup({u"Change"}), S_OK);
   EXPECT_EQ(lookedUp, 1);
   EXPECT_EQ(NameLookup({u"Click"}), DISP_E_UNKNOWNNAME);
@@ -188,7 +191,7 @@ TEST_F(EventSinkTest, AUsersClickReachesTheItemAndLeavesCancelDefaultAlone) {
 TEST_F(EventSinkTest, AnEventOfAnotherControlLeavesTheItemUntouched) {
   Bind();
   const ComPtr<IDispatch> held = item.HostControl();
-  EXPECT_EQ(Deliver(AddControl(kMsoControlButton, u"{someone else}")), S_OK);
+  EXPECT_EQ(Deliver(AddControl(Office::msoControlButton, u"{someone else}")), S_OK);
   EXPECT_EQ(clicks, 0);
   EXPECT_EQ(item.HostControl(), held);
   // No arguments, or no control as the first, is no event of this item either.
@@ -201,15 +204,15 @@ TEST_F(EventSinkTest, AStaleReferenceIsReboundToTheControlThatFired) {
   Bind();
   // A second control with the item's tag that the item was bound to, and
   // that the user then deleted: the item's reference is stale.
-  item.AttachHostControl(AddControl(kMsoControlButton, item.OfficeTag(), u"Other Bar"));
+  item.AttachHostControl(AddControl(Office::msoControlButton, item.OfficeTag(), u"Other Bar"));
   ASSERT_TRUE(sim::office::DeleteControlByUser(*Bars()->ControlsTagged(item.OfficeTag()).at(1)));
 
   EXPECT_EQ(UserClicks().sinksCalled, 1u);
   EXPECT_EQ(clicks, 1);
   ASSERT_TRUE(item.HostControl());
-  EXPECT_EQ(Dispatch(item.HostControl()).Get(kDispControlTag).ToText(), item.OfficeTag());
+  EXPECT_EQ(Dispatch(item.HostControl()).Get(Office::CommandBarControl::Tag).ToText(), item.OfficeTag());
   ComPtr<IUnknown> button;
-  EXPECT_EQ(item.HostControl()->QueryInterface(kCommandBarButtonIid, button.put_void()), S_OK);
+  EXPECT_EQ(item.HostControl()->QueryInterface(Office::CommandBarButton::iid, button.put_void()), S_OK);
   EXPECT_TRUE(errors.messages.empty());
 }
 
@@ -217,7 +220,7 @@ TEST_F(EventSinkTest, AStaleReferenceThatCannotBeReboundGoesToHandleError) {
   Bind();
   // The item's reference goes stale and the control that fires carries the
   // item's tag but is no button.
-  const ComPtr<IDispatch> box = AddControl(kMsoControlEdit, item.OfficeTag(), u"Other Bar");
+  const ComPtr<IDispatch> box = AddControl(Office::msoControlEdit, item.OfficeTag(), u"Other Bar");
   ASSERT_TRUE(sim::office::DeleteControlByUser(*Bars()->ControlsTagged(item.OfficeTag()).at(0)));
   EXPECT_EQ(Deliver(box), S_OK);
   EXPECT_EQ(clicks, 0);
@@ -277,7 +280,7 @@ TEST_F(EventSinkTest, ADisconnectedSinkHearsNothingMore) {
 }
 
 TEST_F(EventSinkTest, ABoxItemsSinkIsAdvisedOnChange) {
-  item.AttachHostControl(AddControl(kMsoControlComboBox, item.OfficeTag()));
+  item.AttachHostControl(AddControl(Office::msoControlComboBox, item.OfficeTag()));
   sink = TkvxEventSink::Create(module, item);
   EXPECT_NE(sink->Cookie(), 0u);
   EXPECT_EQ(sim::office::ChangeControlText(Bars(), Bars()->ControlsTagged(item.OfficeTag()).at(0), u"typed"), 1u);

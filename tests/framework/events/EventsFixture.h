@@ -16,8 +16,8 @@
 #include "platform/registry/ScratchRegistry.h"
 #include "platform/ui/Presenter.h"
 #include "platform/ui/ScriptedPresenter.h"
+#include "published/Excel.h"
 #include "sim/core/Instrumentation.h"
-#include "sim/excel/objects/ExcelIids.h"
 #include "sim/excel/objects/ExcelStart.h"
 #include "tests/framework/TestModule.h"
 
@@ -45,11 +45,11 @@ inline std::string DescribeObject(IDispatch* object) {
     const char* prefix;
     DISPID member;
   };
-  static const Kind kinds[] = {{sim::excel::kWorkbookIid, "wb:", 0x6E},
-                               {sim::excel::kWorksheetIid, "sh:", 0x6E},
-                               {sim::excel::kRangeIid, "rg:", 0xEC},
-                               {sim::excel::kWindowIid, "wn:", 0x8B},
-                               {sim::excel::ExcelIid(0x00020872), "pt:", 0x6E}};
+  static const Kind kinds[] = {{Excel::Workbook::iid, "wb:", 0x6E},
+                               {Excel::Worksheet::iid, "sh:", 0x6E},
+                               {Excel::Range::iid, "rg:", 0xEC},
+                               {Excel::Window::iid, "wn:", 0x8B},
+                               {Excel::PivotTable::iid, "pt:", 0x6E}};
   for (const Kind& kind : kinds) {
     com::ComPtr<IUnknown> typed;
     if (FAILED(object->QueryInterface(kind.iid, typed.put_void()))) continue;

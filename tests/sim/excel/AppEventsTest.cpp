@@ -8,8 +8,8 @@
 #include <functional>
 
 #include "platform/com/Dispatch.h"
+#include "published/Excel.h"
 #include "sim/core/Instrumentation.h"
-#include "sim/excel/objects/ExcelIids.h"
 #include "sim/excel/objects/ExcelStart.h"
 #include "sim/excel/pivot/PivotTableModel.h"
 #include "tests/sim/core/RecordingSink.h"
@@ -53,12 +53,12 @@ class EventedExcel {
   std::shared_ptr<WorkbookModel> book;
   std::shared_ptr<SheetModel> sheet;
   std::vector<SinkCall> calls;
-  com::ComPtr<testing::RecordingSink> sink = com::Make<testing::RecordingSink>(kAppEventsIid, "app", calls);
+  com::ComPtr<testing::RecordingSink> sink = com::Make<testing::RecordingSink>(Excel::AppEvents::iid, "app", calls);
 
  private:
   com::ComPtr<IConnectionPoint> Point() {
     com::ComPtr<IConnectionPoint> point;
-    run.application.try_query<IConnectionPointContainer>()->FindConnectionPoint(kAppEventsIid, point.put());
+    run.application.try_query<IConnectionPointContainer>()->FindConnectionPoint(Excel::AppEvents::iid, point.put());
     return point;
   }
   com::ComPtr<IConnectionPoint> point_;
@@ -80,13 +80,13 @@ std::string Mismatch(Kind kind, const Variant& arg, VARTYPE type) {
   };
   switch (kind) {
     case Kind::Workbook:
-      return object(&kWorkbookIid);
+      return object(&Excel::Workbook::iid);
     case Kind::Sheet:
-      return object(&kWorksheetIid);
+      return object(&Excel::Worksheet::iid);
     case Kind::Range:
-      return object(&kRangeIid);
+      return object(&Excel::Range::iid);
     case Kind::Window:
-      return object(&kWindowIid);
+      return object(&Excel::Window::iid);
     case Kind::PivotTable:
       return object(&kPivotTableIid);
     case Kind::Nothing:

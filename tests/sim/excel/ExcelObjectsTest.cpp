@@ -4,10 +4,10 @@
 
 #include "platform/com/ComError.h"
 #include "platform/com/Dispatch.h"
+#include "published/Excel.h"
 #include "sim/core/ApplicationFactory.h"
 #include "sim/core/HostError.h"
 #include "sim/core/Instrumentation.h"
-#include "sim/excel/objects/ExcelIids.h"
 #include "sim/excel/objects/ExcelStart.h"
 #include "tests/sim/core/RecordingSink.h"
 
@@ -85,11 +85,11 @@ TEST_F(ExcelObjectsTest, UnionAndRangeOfTwoCellsGiveExcelsAddresses) {
 
 TEST_F(ExcelObjectsTest, SelectMovesTheActiveCellAndFiresSelectionChangeLastFirst) {
   std::vector<testing::SinkCall> calls;
-  auto sink = com::Make<testing::RecordingSink>(kAppEventsIid, "app", calls);
+  auto sink = com::Make<testing::RecordingSink>(Excel::AppEvents::iid, "app", calls);
   auto container = run.application.try_query<IConnectionPointContainer>();
   ASSERT_TRUE(container);
   ComPtr<IConnectionPoint> point;
-  ASSERT_EQ(container->FindConnectionPoint(kAppEventsIid, point.put()), S_OK);
+  ASSERT_EQ(container->FindConnectionPoint(Excel::AppEvents::iid, point.put()), S_OK);
   DWORD cookie = 0;
   ASSERT_EQ(point->Advise(sink.get(), &cookie), S_OK);
 
@@ -120,10 +120,10 @@ TEST_F(ExcelObjectsTest, SelectMovesTheActiveCellAndFiresSelectionChangeLastFirs
 
 TEST_F(ExcelObjectsTest, CancelByReferenceDecidesAndSaveAsUiArrivesByValue) {
   std::vector<testing::SinkCall> calls;
-  auto sink = com::Make<testing::RecordingSink>(kAppEventsIid, "app", calls);
+  auto sink = com::Make<testing::RecordingSink>(Excel::AppEvents::iid, "app", calls);
   sink->WriteRef(0, true);
   ComPtr<IConnectionPoint> point;
-  run.application.try_query<IConnectionPointContainer>()->FindConnectionPoint(kAppEventsIid, point.put());
+  run.application.try_query<IConnectionPointContainer>()->FindConnectionPoint(Excel::AppEvents::iid, point.put());
   DWORD cookie = 0;
   ASSERT_EQ(point->Advise(sink.get(), &cookie), S_OK);
 
@@ -157,13 +157,13 @@ TEST_F(ExcelObjectsTest, ChartSheetIsNoWorksheet) {
   auto chart = App().Get(0x133).ToDispatch();
   EXPECT_FALSE(chart.try_query<IUnknown>() == nullptr);
   ComPtr<IDispatch> as_worksheet;
-  EXPECT_EQ(chart->QueryInterface(kWorksheetIid, as_worksheet.put_void()), E_NOINTERFACE);
+  EXPECT_EQ(chart->QueryInterface(Excel::Worksheet::iid, as_worksheet.put_void()), E_NOINTERFACE);
   EXPECT_EQ(Dispatch(chart).Get(0x6E).ToText(), u"Chart1");
   EXPECT_FALSE(App().Get(0x131).ToDispatch());  // no active cell
 
   run.model->ActivateSheet(sheet);
   auto worksheet = App().Get(0x133).ToDispatch();
-  EXPECT_EQ(worksheet->QueryInterface(kWorksheetIid, as_worksheet.put_void()), S_OK);
+  EXPECT_EQ(worksheet->QueryInterface(Excel::Worksheet::iid, as_worksheet.put_void()), S_OK);
   Dispatch window(App().Get(0x2F7).ToDispatch());
   EXPECT_EQ(Dispatch(window.Get(0x290).ToDispatch()).Get(0x76).ToInt32(), 1);
   run.model->GroupSheets({book->sheets()[1]});

@@ -9,9 +9,9 @@
 
 #include "platform/com/ComError.h"
 #include "platform/com/Dispatch.h"
+#include "published/Excel.h"
 #include "sim/core/HostError.h"
 #include "sim/core/Instrumentation.h"
-#include "sim/excel/objects/ExcelIids.h"
 #include "sim/excel/objects/ExcelStart.h"
 #include "tests/sim/core/Enumerated.h"
 
@@ -85,10 +85,10 @@ TEST_F(LateBindingTest, CollectionsReachedByPropertyTakeTheirItemsIndex) {
   EXPECT_EQ(Dispatch(App().Get(u"Sheets", {u"sheet3"}).ToDispatch()).Get(kName).ToText(), u"Sheet3");
   Dispatch book(App().Get(0x134).ToDispatch());
   EXPECT_EQ(Dispatch(book.Get(u"Worksheets", {1}).ToDispatch()).Get(kName).ToText(), u"Sheet1");
-  Dispatch dialog(App().Get(u"Dialogs", {kFormatNumberDialog}).ToDispatch());
+  Dispatch dialog(App().Get(u"Dialogs", {Excel::xlDialogFormatNumber}).ToDispatch());
   EXPECT_TRUE(dialog.object().try_query<IDispatch>());
   void* asDialog = nullptr;
-  ASSERT_EQ(dialog.object()->QueryInterface(kDialogIid, &asDialog), S_OK);
+  ASSERT_EQ(dialog.object()->QueryInterface(Excel::Dialog::iid, &asDialog), S_OK);
   static_cast<IUnknown*>(asDialog)->Release();
 }
 

@@ -54,10 +54,17 @@ TEST_F(BarStoreTest, NothingSavedYetGivesTheBuiltInBars) {
 
 TEST_F(BarStoreTest, PermanentBarsAndControlsKeepEveryProperty) {
   CommandBarSet set;
-  auto bar = set.Add(u"Corvane \"Tools\"", kBarTop, false, false);
-  bar->props() = BarProperties{u"Corvane \"Tools\"",     u"Werkzeuge \u00e4", false, true, 12, -34, 3, kBarTop,
-                               kBarNoMove | kBarNoResize};
-  auto button = bar->AddControl(ControlSpec{kControlButton, 1, u"param", 0, false});
+  auto bar = set.Add(u"Corvane \"Tools\"", Office::msoBarTop, false, false);
+  bar->props() = BarProperties{u"Corvane \"Tools\"",
+                               u"Werkzeuge \u00e4",
+                               false,
+                               true,
+                               12,
+                               -34,
+                               3,
+                               Office::msoBarTop,
+                               Office::msoBarNoMove | Office::msoBarNoResize};
+  auto button = bar->AddControl(ControlSpec{Office::msoControlButton, 1, u"param", 0, false});
   ControlProperties& p = button->props();
   p = ControlProperties{true,
                         u"Cap\ttion\n",
@@ -75,7 +82,7 @@ TEST_F(BarStoreTest, PermanentBarsAndControlsKeepEveryProperty) {
                         false,
                         59,
                         u"Ctrl+Q",
-                        kButtonDown,
+                        Office::msoButtonDown,
                         3,
                         1,
                         u"",
@@ -85,13 +92,13 @@ TEST_F(BarStoreTest, PermanentBarsAndControlsKeepEveryProperty) {
                         -1,
                         0};
   button->face() = ButtonFace{ButtonFace::Source::kPasted, {0x00, 0x7F, 0xFF}, false};
-  auto combo = bar->AddControl(ControlSpec{kControlComboBox, 1, u"", 0, false});
+  auto combo = bar->AddControl(ControlSpec{Office::msoControlComboBox, 1, u"", 0, false});
   combo->items() = {u"one", u"two"};
   combo->props().text = u"two";
   combo->props().listIndex = 2;
-  auto popup = bar->AddControl(ControlSpec{kControlPopup, 1, u"", 0, false});
+  auto popup = bar->AddControl(ControlSpec{Office::msoControlPopup, 1, u"", 0, false});
   popup->subBar()->props().name = u"Sub";
-  popup->subBar()->AddControl(ControlSpec{kControlButton, 1, u"", 0, false})->props().tag = u"{CHILD}";
+  popup->subBar()->AddControl(ControlSpec{Office::msoControlButton, 1, u"", 0, false})->props().tag = u"{CHILD}";
   set.Find(u"Standard")->props().visible = false;
   set.Find(u"Formatting")->At(1)->props().caption = u"Renamed";
 
@@ -105,13 +112,13 @@ TEST_F(BarStoreTest, PermanentBarsAndControlsKeepEveryProperty) {
   EXPECT_EQ(bp.left, 12);
   EXPECT_EQ(bp.top, -34);
   EXPECT_EQ(bp.rowIndex, 3);
-  EXPECT_EQ(bp.position, kBarTop);
-  EXPECT_EQ(bp.protection, kBarNoMove | kBarNoResize);
+  EXPECT_EQ(bp.position, Office::msoBarTop);
+  EXPECT_EQ(bp.protection, Office::msoBarNoMove | Office::msoBarNoResize);
   EXPECT_FALSE(restored->builtIn());
   ASSERT_EQ(restored->Count(), 3);
 
   auto b = restored->At(1);
-  EXPECT_EQ(b->type(), kControlButton);
+  EXPECT_EQ(b->type(), Office::msoControlButton);
   EXPECT_EQ(b->id(), 1);
   const ControlProperties& rp = b->props();
   EXPECT_EQ(rp.beginGroup, true);
@@ -130,7 +137,7 @@ TEST_F(BarStoreTest, PermanentBarsAndControlsKeepEveryProperty) {
   EXPECT_EQ(rp.visible, false);
   EXPECT_EQ(rp.faceId, 59);
   EXPECT_EQ(rp.shortcutText, u"Ctrl+Q");
-  EXPECT_EQ(rp.state, kButtonDown);
+  EXPECT_EQ(rp.state, Office::msoButtonDown);
   EXPECT_EQ(rp.style, 3);
   EXPECT_EQ(rp.hyperlinkType, 1);
   EXPECT_EQ(b->face().source, ButtonFace::Source::kPasted);
@@ -159,11 +166,12 @@ TEST_F(BarStoreTest, PermanentBarsAndControlsKeepEveryProperty) {
 
 TEST_F(BarStoreTest, TemporaryBarsAndControlsDoNotSurvive) {
   CommandBarSet set;
-  set.Add(u"Temp", kBarFloating, false, true)->AddControl(ControlSpec{kControlButton, 1, u"", 0, false});
-  auto bar = set.Add(u"Perm", kBarFloating, false, false);
-  bar->AddControl(ControlSpec{kControlButton, 1, u"", 0, false})->props().tag = u"stay";
-  bar->AddControl(ControlSpec{kControlButton, 1, u"", 0, true})->props().tag = u"go";
-  set.Find(u"Standard")->AddControl(ControlSpec{kControlButton, 1, u"", 1, true});
+  set.Add(u"Temp", Office::msoBarFloating, false, true)
+      ->AddControl(ControlSpec{Office::msoControlButton, 1, u"", 0, false});
+  auto bar = set.Add(u"Perm", Office::msoBarFloating, false, false);
+  bar->AddControl(ControlSpec{Office::msoControlButton, 1, u"", 0, false})->props().tag = u"stay";
+  bar->AddControl(ControlSpec{Office::msoControlButton, 1, u"", 0, true})->props().tag = u"go";
+  set.Find(u"Standard")->AddControl(ControlSpec{Office::msoControlButton, 1, u"", 1, true});
 
   auto again = Restart(set);
   EXPECT_EQ(again.Find(u"Temp"), nullptr);
@@ -175,8 +183,9 @@ TEST_F(BarStoreTest, TemporaryBarsAndControlsDoNotSurvive) {
 
 TEST_F(BarStoreTest, DeletedControlsStayDeletedSessionDeletedOnesComeBack) {
   CommandBarSet set;
-  auto bar = set.Add(u"Perm", kBarFloating, false, false);
-  for (auto tag : {u"a", u"b", u"c"}) bar->AddControl(ControlSpec{kControlButton, 1, u"", 0, false})->props().tag = tag;
+  auto bar = set.Add(u"Perm", Office::msoBarFloating, false, false);
+  for (auto tag : {u"a", u"b", u"c"})
+    bar->AddControl(ControlSpec{Office::msoControlButton, 1, u"", 0, false})->props().tag = tag;
   bar->At(1)->Delete(false);
   bar->At(1)->Delete(true);
   set.Find(u"Standard")->At(1)->Delete(true);
@@ -193,7 +202,7 @@ TEST_F(BarStoreTest, DeletedControlsStayDeletedSessionDeletedOnesComeBack) {
 
 TEST_F(BarStoreTest, ADeletedBarStaysDeleted) {
   CommandBarSet set;
-  set.Delete(*set.Add(u"Gone", kBarFloating, false, false));
+  set.Delete(*set.Add(u"Gone", Office::msoBarFloating, false, false));
   EXPECT_EQ(Restart(set).Find(u"Gone"), nullptr);
 }
 

@@ -45,7 +45,7 @@ TEST_F(ComAddInObjectTest, MembersAnswerByDispidAndName) {
   EXPECT_EQ(addIn.Get(0x4).ToText(), u"");  // no class registered under the ProgID
   EXPECT_FALSE(addIn.Get(0x6).ToBool());
   com::ComPtr<IUnknown> answer;
-  EXPECT_EQ(addIn.object()->QueryInterface(kComAddInIid, answer.put_void()), S_OK);
+  EXPECT_EQ(addIn.object()->QueryInterface(Office::COMAddIn::iid, answer.put_void()), S_OK);
 }
 
 TEST_F(ComAddInObjectTest, ObjectRoundTripsTheAddInsObject) {

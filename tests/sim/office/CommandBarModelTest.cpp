@@ -12,7 +12,7 @@ namespace corvane::sim::office {
 namespace {
 
 ControlSpec Button(int32_t before = 0, bool temporary = false) {
-  return ControlSpec{kControlButton, kCustomControlId, u"", before, temporary};
+  return ControlSpec{Office::msoControlButton, kCustomControlId, u"", before, temporary};
 }
 
 std::shared_ptr<Control> Tagged(Bar& bar, const std::u16string& tag, int32_t before = 0) {
@@ -35,11 +35,11 @@ TEST(CommandBarModel, BuiltInBarsOfAFreshInstallation) {
     int32_t position;
     bool visible;
   } const table[] = {
-      {u"Worksheet Menu Bar", kBarTypeMenuBar, kBarTop, true},
-      {u"Standard", kBarTypeNormal, kBarTop, true},
-      {u"Formatting", kBarTypeNormal, kBarTop, true},
-      {u"PivotTable", kBarTypeNormal, kBarFloating, false},
-      {u"Cell", kBarTypePopup, kBarPopup, false},
+      {u"Worksheet Menu Bar", Office::msoBarTypeMenuBar, Office::msoBarTop, true},
+      {u"Standard", Office::msoBarTypeNormal, Office::msoBarTop, true},
+      {u"Formatting", Office::msoBarTypeNormal, Office::msoBarTop, true},
+      {u"PivotTable", Office::msoBarTypeNormal, Office::msoBarFloating, false},
+      {u"Cell", Office::msoBarTypePopup, Office::msoBarPopup, false},
   };
   for (const auto& e : table) {
     auto bar = set.Find(e.name);
@@ -52,7 +52,7 @@ TEST(CommandBarModel, BuiltInBarsOfAFreshInstallation) {
   }
   EXPECT_EQ(set.At(1)->props().name, u"Worksheet Menu Bar");
   auto file = set.Find(u"Worksheet Menu Bar")->At(1);
-  EXPECT_EQ(file->type(), kControlPopup);
+  EXPECT_EQ(file->type(), Office::msoControlPopup);
   EXPECT_EQ(file->id(), 30002);
   ASSERT_TRUE(file->subBar());
   EXPECT_EQ(file->subBar()->popupOwner(), file);
@@ -61,7 +61,7 @@ TEST(CommandBarModel, BuiltInBarsOfAFreshInstallation) {
 
 TEST(CommandBarModel, FindByNameIgnoresAsciiCaseAndFallsBackToLocalName) {
   CommandBarSet set;
-  auto mine = set.Add(u"Mine", kBarFloating, false, false);
+  auto mine = set.Add(u"Mine", Office::msoBarFloating, false, false);
   mine->props().nameLocal = u"Meine";
   EXPECT_EQ(set.Find(u"mINE"), mine);
   EXPECT_EQ(set.Find(u"MEINE"), mine);
@@ -72,8 +72,8 @@ TEST(CommandBarModel, FindByNameIgnoresAsciiCaseAndFallsBackToLocalName) {
 TEST(CommandBarModel, AddNamesBarsAndRefusesTakenNamesAndBadPositions) {
   CommandBarSet set;
   const int32_t before = set.Count();
-  auto first = set.Add(u"", kBarFloating, false, false);
-  auto second = set.Add(u"", kBarTop, false, true);
+  auto first = set.Add(u"", Office::msoBarFloating, false, false);
+  auto second = set.Add(u"", Office::msoBarTop, false, true);
   EXPECT_EQ(first->props().name, u"Custom 1");
   EXPECT_EQ(second->props().name, u"Custom 2");
   EXPECT_FALSE(first->builtIn());
@@ -81,16 +81,16 @@ TEST(CommandBarModel, AddNamesBarsAndRefusesTakenNamesAndBadPositions) {
   EXPECT_TRUE(second->temporary());
   EXPECT_EQ(set.Count(), before + 2);
   EXPECT_EQ(set.At(set.Count()), second);
-  EXPECT_THROW(set.Add(u"custom 1", kBarFloating, false, false), OfficeError);
+  EXPECT_THROW(set.Add(u"custom 1", Office::msoBarFloating, false, false), OfficeError);
   EXPECT_THROW(set.Add(u"Odd", 7, false, false), OfficeError);
-  EXPECT_EQ(set.Add(u"Pop", kBarPopup, false, false)->type(), kBarTypePopup);
-  EXPECT_EQ(set.Add(u"Menu", kBarTop, true, false)->type(), kBarTypeMenuBar);
+  EXPECT_EQ(set.Add(u"Pop", Office::msoBarPopup, false, false)->type(), Office::msoBarTypePopup);
+  EXPECT_EQ(set.Add(u"Menu", Office::msoBarTop, true, false)->type(), Office::msoBarTypeMenuBar);
   EXPECT_EQ(set.Count(), before + 4);
 }
 
 TEST(CommandBarModel, DeletingABarKillsItAndItsControls) {
   CommandBarSet set;
-  auto bar = set.Add(u"Gone", kBarFloating, false, false);
+  auto bar = set.Add(u"Gone", Office::msoBarFloating, false, false);
   auto control = bar->AddControl(Button());
   set.Delete(*bar);
   EXPECT_FALSE(bar->live());
@@ -102,7 +102,7 @@ TEST(CommandBarModel, DeletingABarKillsItAndItsControls) {
 
 TEST(CommandBarModel, AddPlacesControlsAndGivesCustomOnesIdOne) {
   CommandBarSet set;
-  auto bar = set.Add(u"Bar", kBarFloating, false, false);
+  auto bar = set.Add(u"Bar", Office::msoBarFloating, false, false);
   Tagged(*bar, u"a");
   Tagged(*bar, u"c");
   Tagged(*bar, u"b", 2);
@@ -119,7 +119,7 @@ TEST(CommandBarModel, AddPlacesControlsAndGivesCustomOnesIdOne) {
 
 TEST(CommandBarModel, AddByTypeAndBuiltInId) {
   CommandBarSet set;
-  auto bar = set.Add(u"Bar", kBarFloating, false, false);
+  auto bar = set.Add(u"Bar", Office::msoBarFloating, false, false);
   struct Case {
     int32_t type;
     int32_t id;
@@ -127,17 +127,17 @@ TEST(CommandBarModel, AddByTypeAndBuiltInId) {
     int32_t resultType;
     bool builtIn;
   } const table[] = {
-      {kControlButton, 1, true, kControlButton, false},
-      {kControlEdit, 1, true, kControlEdit, false},
-      {kControlDropdown, 1, true, kControlDropdown, false},
-      {kControlComboBox, 1, true, kControlComboBox, false},
-      {kControlPopup, 1, true, kControlPopup, false},
-      {kControlCustom, 1, true, kControlButton, false},
-      {kControlCustom, 19, true, kControlButton, true},
-      {kControlButton, 19, true, kControlButton, true},
-      {kControlPopup, 19, false, 0, false},
-      {kControlCustom, 30002, true, kControlPopup, true},
-      {kControlCustom, 999999, false, 0, false},
+      {Office::msoControlButton, 1, true, Office::msoControlButton, false},
+      {Office::msoControlEdit, 1, true, Office::msoControlEdit, false},
+      {Office::msoControlDropdown, 1, true, Office::msoControlDropdown, false},
+      {Office::msoControlComboBox, 1, true, Office::msoControlComboBox, false},
+      {Office::msoControlPopup, 1, true, Office::msoControlPopup, false},
+      {Office::msoControlCustom, 1, true, Office::msoControlButton, false},
+      {Office::msoControlCustom, 19, true, Office::msoControlButton, true},
+      {Office::msoControlButton, 19, true, Office::msoControlButton, true},
+      {Office::msoControlPopup, 19, false, 0, false},
+      {Office::msoControlCustom, 30002, true, Office::msoControlPopup, true},
+      {Office::msoControlCustom, 999999, false, 0, false},
       {7, 1, false, 0, false},
   };
   for (const auto& c : table) {
@@ -153,24 +153,24 @@ TEST(CommandBarModel, AddByTypeAndBuiltInId) {
     EXPECT_EQ(control->builtIn(), c.builtIn);
     EXPECT_EQ(control->id(), c.builtIn ? c.id : kCustomControlId);
     EXPECT_EQ(control->props().parameter, u"p");
-    EXPECT_EQ(control->subBar() != nullptr, c.resultType == kControlPopup);
+    EXPECT_EQ(control->subBar() != nullptr, c.resultType == Office::msoControlPopup);
   }
   EXPECT_EQ(bar->At(8)->props().caption, u"&Copy");
 }
 
 TEST(CommandBarModel, ControlsOnATemporaryBarAreTemporary) {
   CommandBarSet set;
-  auto bar = set.Add(u"Temp", kBarFloating, false, true);
+  auto bar = set.Add(u"Temp", Office::msoBarFloating, false, true);
   EXPECT_TRUE(bar->AddControl(Button())->temporary());
-  auto permanent = set.Add(u"Perm", kBarFloating, false, false);
+  auto permanent = set.Add(u"Perm", Office::msoBarFloating, false, false);
   EXPECT_FALSE(permanent->AddControl(Button())->temporary());
   EXPECT_TRUE(permanent->AddControl(Button(0, true))->temporary());
 }
 
 TEST(CommandBarModel, MoveWithinAndAcrossBars) {
   CommandBarSet set;
-  auto left = set.Add(u"L", kBarFloating, false, false);
-  auto right = set.Add(u"R", kBarFloating, false, false);
+  auto left = set.Add(u"L", Office::msoBarFloating, false, false);
+  auto right = set.Add(u"R", Office::msoBarFloating, false, false);
   auto a = Tagged(*left, u"a");
   Tagged(*left, u"b");
   auto c = Tagged(*left, u"c");
@@ -192,7 +192,7 @@ TEST(CommandBarModel, MoveWithinAndAcrossBars) {
 
 TEST(CommandBarModel, BeforeNamesThePlaceAsTheBarStoodBeforeTheMove) {
   CommandBarSet set;
-  auto bar = set.Add(u"L", kBarFloating, false, false);
+  auto bar = set.Add(u"L", Office::msoBarFloating, false, false);
   auto a = Tagged(*bar, u"a");
   auto b = Tagged(*bar, u"b");
   Tagged(*bar, u"c");
@@ -210,9 +210,9 @@ TEST(CommandBarModel, BeforeNamesThePlaceAsTheBarStoodBeforeTheMove) {
 
 TEST(CommandBarModel, APopupCannotMoveIntoItsOwnMenu) {
   CommandBarSet set;
-  auto bar = set.Add(u"B", kBarFloating, false, false);
-  auto popup = bar->AddControl(ControlSpec{kControlPopup, 1, u"", 0, false});
-  auto inner = popup->subBar()->AddControl(ControlSpec{kControlPopup, 1, u"", 0, false});
+  auto bar = set.Add(u"B", Office::msoBarFloating, false, false);
+  auto popup = bar->AddControl(ControlSpec{Office::msoControlPopup, 1, u"", 0, false});
+  auto inner = popup->subBar()->AddControl(ControlSpec{Office::msoControlPopup, 1, u"", 0, false});
   EXPECT_THROW(popup->MoveTo(popup->subBar(), 0), OfficeError);
   EXPECT_THROW(popup->MoveTo(inner->subBar(), 0), OfficeError);
   EXPECT_EQ(popup->parent(), bar);
@@ -221,11 +221,11 @@ TEST(CommandBarModel, APopupCannotMoveIntoItsOwnMenu) {
 
 TEST(CommandBarModel, CopyKeepsPropertiesAndMenu) {
   CommandBarSet set;
-  auto bar = set.Add(u"B", kBarFloating, false, false);
-  auto popup = bar->AddControl(ControlSpec{kControlPopup, 1, u"", 0, false});
+  auto bar = set.Add(u"B", Office::msoBarFloating, false, false);
+  auto popup = bar->AddControl(ControlSpec{Office::msoControlPopup, 1, u"", 0, false});
   popup->props().caption = u"Menu";
   Tagged(*popup->subBar(), u"child");
-  auto other = set.Add(u"O", kBarFloating, false, true);
+  auto other = set.Add(u"O", Office::msoBarFloating, false, true);
   auto copy = popup->CopyTo(other, 0);
   EXPECT_EQ(copy->props().caption, u"Menu");
   EXPECT_TRUE(copy->temporary());
@@ -237,7 +237,7 @@ TEST(CommandBarModel, CopyKeepsPropertiesAndMenu) {
 
 TEST(CommandBarModel, DeleteForGoodOrForTheSession) {
   CommandBarSet set;
-  auto bar = set.Add(u"B", kBarFloating, false, false);
+  auto bar = set.Add(u"B", Office::msoBarFloating, false, false);
   auto a = Tagged(*bar, u"a");
   auto b = Tagged(*bar, u"b");
   auto c = Tagged(*bar, u"c");
@@ -261,8 +261,8 @@ TEST(CommandBarModel, DeleteForGoodOrForTheSession) {
 
 TEST(CommandBarModel, DeletingAPopupKillsItsMenu) {
   CommandBarSet set;
-  auto bar = set.Add(u"B", kBarFloating, false, false);
-  auto popup = bar->AddControl(ControlSpec{kControlPopup, 1, u"", 0, false});
+  auto bar = set.Add(u"B", Office::msoBarFloating, false, false);
+  auto popup = bar->AddControl(ControlSpec{Office::msoControlPopup, 1, u"", 0, false});
   auto child = Tagged(*popup->subBar(), u"child");
   popup->Delete(false);
   EXPECT_FALSE(child->live());
@@ -271,9 +271,9 @@ TEST(CommandBarModel, DeletingAPopupKillsItsMenu) {
 
 TEST(CommandBarModel, FindControlAcrossBarsAndRecursively) {
   CommandBarSet set;
-  auto one = set.Add(u"One", kBarFloating, false, false);
-  auto two = set.Add(u"Two", kBarFloating, false, false);
-  auto popup = one->AddControl(ControlSpec{kControlPopup, 1, u"", 0, false});
+  auto one = set.Add(u"One", Office::msoBarFloating, false, false);
+  auto two = set.Add(u"Two", Office::msoBarFloating, false, false);
+  auto popup = one->AddControl(ControlSpec{Office::msoControlPopup, 1, u"", 0, false});
   auto deep = Tagged(*popup->subBar(), u"T");
   auto onTwo = Tagged(*two, u"T");
   auto hidden = Tagged(*two, u"H");
@@ -291,7 +291,7 @@ TEST(CommandBarModel, FindControlAcrossBarsAndRecursively) {
   EXPECT_EQ(set.FindControl(caseDiffers), nullptr);
 
   ControlQuery typeAndTag = byTag;
-  typeAndTag.type = kControlPopup;
+  typeAndTag.type = Office::msoControlPopup;
   EXPECT_EQ(set.FindControl(typeAndTag), nullptr);
 
   ControlQuery byId;
@@ -318,7 +318,7 @@ TEST(CommandBarModel, ClosingTheSetKillsEveryBar) {
   std::shared_ptr<Control> control;
   {
     CommandBarSet set;
-    control = set.Add(u"B", kBarFloating, false, false)->AddControl(Button());
+    control = set.Add(u"B", Office::msoBarFloating, false, false)->AddControl(Button());
   }
   EXPECT_FALSE(control->live());
 }

@@ -46,7 +46,7 @@ TEST_F(CommandBarObjectsTest, BarPropertiesAnswerTheirDispidsAndNames) {
                          {0x6004001B, u"Top", Variant(41)},
                          {0x6004001E, u"Visible", Variant(true)}});
   EXPECT_FALSE(bar.Get(0x60040000).ToBool());
-  EXPECT_EQ(bar.Get(0x6004001D).ToInt32(), kBarTypeNormal);
+  EXPECT_EQ(bar.Get(0x6004001D).ToInt32(), Office::msoBarTypeNormal);
   EXPECT_EQ(set->Find(u"Renamed")->props().left, 17);
 }
 
@@ -57,7 +57,7 @@ TEST_F(CommandBarObjectsTest, BarRefusesBadValuesAndKeepsTheOldOnes) {
   EXPECT_EQ(FailureOf([&] { bar.Put(u"Protection", Variant(128)); }), kInvalidArgument);
   EXPECT_EQ(FailureOf([&] { bar.Put(u"Name", Variant(u"Mine")); }), kInvalidArgument);
   EXPECT_EQ(bar.Get(u"Name").ToText(), u"Standard");
-  EXPECT_EQ(bar.Get(u"Protection").ToInt32(), kBarNoProtection);
+  EXPECT_EQ(bar.Get(u"Protection").ToInt32(), Office::msoBarNoProtection);
 }
 
 TEST_F(CommandBarObjectsTest, CommandBarsAddItemAndCount) {
@@ -123,7 +123,7 @@ TEST_F(CommandBarObjectsTest, ControlPropertiesAnswerTheirDispidsAndNames) {
                             {0x60050008, u"State", Variant(-1)},
                             {0x6005000A, u"Style", Variant(3)},
                             {0x6005000C, u"HyperlinkType", Variant(1)}});
-  EXPECT_EQ(button.Get(0x60040028).ToInt32(), kControlButton);
+  EXPECT_EQ(button.Get(0x60040028).ToInt32(), Office::msoControlButton);
   const std::vector<std::pair<DISPID, const char16_t*>> readOnly{{0x60040002, u"BuiltIn"}, {0x60040013, u"Id"},
                                                                  {0x60040014, u"Index"},   {0x60040017, u"Left"},
                                                                  {0x60040027, u"Top"},     {0x60040028, u"Type"}};
@@ -133,12 +133,12 @@ TEST_F(CommandBarObjectsTest, ControlPropertiesAnswerTheirDispidsAndNames) {
     EXPECT_EQ(FailureOf([&] { button.Put(id, Variant(1)); }), DISP_E_MEMBERNOTFOUND);
   }
   EXPECT_EQ(FailureOf([&] { button.Put(u"State", Variant(5)); }), kInvalidArgument);
-  EXPECT_EQ(button.Get(u"State").ToInt32(), kButtonDown);
+  EXPECT_EQ(button.Get(u"State").ToInt32(), Office::msoButtonDown);
 }
 
 TEST_F(CommandBarObjectsTest, ComboBoxTextAndList) {
   com::Dispatch bar = Of(bars.Call(u"Add", {Variant(u"Corvane")}));
-  com::Dispatch combo = Of(Of(bar.Get(u"Controls")).Call(u"Add", {Variant(kControlComboBox)}));
+  com::Dispatch combo = Of(Of(bar.Get(u"Controls")).Call(u"Add", {Variant(Office::msoControlComboBox)}));
   combo.Call(0x60050000, {Variant(u"b")});
   combo.Call(u"AddItem", {Variant(u"a"), Variant(1)});
   combo.Call(u"AddItem", {Variant(u"c")});
@@ -152,7 +152,7 @@ TEST_F(CommandBarObjectsTest, ComboBoxTextAndList) {
   combo.Call(u"Clear");
   EXPECT_EQ(combo.Get(u"ListCount").ToInt32(), 0);
 
-  com::Dispatch edit = Of(Of(bar.Get(u"Controls")).Call(u"Add", {Variant(kControlEdit)}));
+  com::Dispatch edit = Of(Of(bar.Get(u"Controls")).Call(u"Add", {Variant(Office::msoControlEdit)}));
   edit.Put(u"Text", Variant(u"typed"));
   EXPECT_EQ(edit.Get(u"Text").ToText(), u"typed");
   EXPECT_EQ(FailureOf([&] { edit.Call(u"AddItem", {Variant(u"x")}); }), kOperationFailed);
@@ -168,21 +168,24 @@ TEST_F(CommandBarObjectsTest, EachObjectAnswersItsInterfaceIds) {
     std::vector<IID> refused;
   };
   const std::vector<Case> cases{
-      {"CommandBars", bars.object(), {kCommandBarsIid}, {kCommandBarIid}},
-      {"CommandBar", bar.object(), {kCommandBarIid}, {kCommandBarControlIid, IID_IConnectionPointContainer}},
-      {"CommandBarControls", controls.object(), {kCommandBarControlsIid}, {kCommandBarsIid}},
+      {"CommandBars", bars.object(), {Office::CommandBars::iid}, {Office::CommandBar::iid}},
+      {"CommandBar",
+       bar.object(),
+       {Office::CommandBar::iid},
+       {Office::CommandBarControl::iid, IID_IConnectionPointContainer}},
+      {"CommandBarControls", controls.object(), {Office::CommandBarControls::iid}, {Office::CommandBars::iid}},
       {"button",
        controls.Call(u"Add", {Variant(1)}).ToDispatch(),
-       {kCommandBarControlIid, kCommandBarButtonIid, IID_IConnectionPointContainer},
-       {kCommandBarComboBoxIid}},
+       {Office::CommandBarControl::iid, Office::CommandBarButton::iid, IID_IConnectionPointContainer},
+       {Office::CommandBarComboBox::iid}},
       {"combo box",
-       controls.Call(u"Add", {Variant(kControlDropdown)}).ToDispatch(),
-       {kCommandBarControlIid, kCommandBarComboBoxIid, IID_IConnectionPointContainer},
-       {kCommandBarButtonIid}},
+       controls.Call(u"Add", {Variant(Office::msoControlDropdown)}).ToDispatch(),
+       {Office::CommandBarControl::iid, Office::CommandBarComboBox::iid, IID_IConnectionPointContainer},
+       {Office::CommandBarButton::iid}},
       {"popup",
-       controls.Call(u"Add", {Variant(kControlPopup)}).ToDispatch(),
-       {kCommandBarControlIid, kCommandBarPopupIid},
-       {kCommandBarButtonIid, IID_IConnectionPointContainer}},
+       controls.Call(u"Add", {Variant(Office::msoControlPopup)}).ToDispatch(),
+       {Office::CommandBarControl::iid, Office::CommandBarPopup::iid},
+       {Office::CommandBarButton::iid, IID_IConnectionPointContainer}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -199,11 +202,11 @@ TEST_F(CommandBarObjectsTest, EachObjectAnswersItsInterfaceIds) {
 
 TEST_F(CommandBarObjectsTest, FindControlByTagAcrossBarsAndIntoMenus) {
   com::Dispatch bar = Of(bars.Call(u"Add", {Variant(u"Corvane")}));
-  com::Dispatch popup = Of(Of(bar.Get(u"Controls")).Call(u"Add", {Variant(kControlPopup)}));
+  com::Dispatch popup = Of(Of(bar.Get(u"Controls")).Call(u"Add", {Variant(Office::msoControlPopup)}));
   com::Dispatch nested = Of(Of(popup.Get(u"Controls")).Call(u"Add", {Variant(1)}));
   nested.Put(u"Tag", Variant(u"deep"));
   nested.Put(u"Caption", Variant(u"Nested"));
-  EXPECT_EQ(Of(popup.Get(u"CommandBar")).Get(u"Type").ToInt32(), kBarTypePopup);
+  EXPECT_EQ(Of(popup.Get(u"CommandBar")).Get(u"Type").ToInt32(), Office::msoBarTypePopup);
 
   const Variant none = Variant::Omitted();
   EXPECT_EQ(Of(bars.Call(0x60030008, {none, none, Variant(u"deep")})).Get(u"Caption").ToText(), u"Nested");
@@ -219,7 +222,7 @@ TEST_F(CommandBarObjectsTest, FindControlByTagAcrossBarsAndIntoMenus) {
   };
   std::vector<Miss> misses{
       {"not recursive", bar, {none, none, Variant(u"deep")}},
-      {"wrong type", bars, {Variant(kControlEdit), none, Variant(u"deep")}},
+      {"wrong type", bars, {Variant(Office::msoControlEdit), none, Variant(u"deep")}},
       {"other tag", bars, {none, none, Variant(u"Deep")}},
   };
   for (auto& m : misses) {

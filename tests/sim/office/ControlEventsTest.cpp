@@ -41,7 +41,7 @@ class KeyStateSink final : public StubDispatch<IDispatch> {
 
  protected:
   void* QueryOther(REFIID riid) override {
-    return IsEqualIID(riid, kButtonEventsIid) ? static_cast<IDispatch*>(this) : nullptr;
+    return IsEqualIID(riid, Office::CommandBarButtonEvents::iid) ? static_cast<IDispatch*>(this) : nullptr;
   }
 
  private:
@@ -73,9 +73,9 @@ TEST_F(ControlEventsTest, AClickReachesEveryControlWithTheSameTag) {
   com::Dispatch other = AddButton(u"Three", u"other");
   a.Put(u"Caption", Variant(u"A"));
   b.Put(u"Caption", Variant(u"B"));
-  auto sa = Advise(a, kButtonEventsIid, "a");
-  auto sb = Advise(b, kButtonEventsIid, "b");
-  auto so = Advise(other, kButtonEventsIid, "other");
+  auto sa = Advise(a, Office::CommandBarButtonEvents::iid, "a");
+  auto sb = Advise(b, Office::CommandBarButtonEvents::iid, "b");
+  auto so = Advise(other, Office::CommandBarButtonEvents::iid, "other");
 
   const auto outcome = ClickControl(set, ModelTagged(u"shared", 1));
   EXPECT_EQ(outcome.sinksCalled, 2u);
@@ -99,8 +99,8 @@ TEST_F(ControlEventsTest, CancelDefaultIsReadBackAndSeenByLaterSinks) {
   com::Dispatch a = AddButton(u"One", u"t");
   com::Dispatch b = AddButton(u"Two", u"t");
   a.Put(u"OnAction", Variant(u"Macro1"));
-  auto sa = Advise(a, kButtonEventsIid, "a");
-  auto sb = Advise(b, kButtonEventsIid, "b");
+  auto sa = Advise(a, Office::CommandBarButtonEvents::iid, "a");
+  auto sb = Advise(b, Office::CommandBarButtonEvents::iid, "b");
 
   auto outcome = ClickControl(set, ModelTagged(u"t"));
   EXPECT_FALSE(outcome.cancelDefault);
@@ -120,8 +120,8 @@ TEST_F(ControlEventsTest, CancelDefaultIsReadBackAndSeenByLaterSinks) {
 TEST_F(ControlEventsTest, ExecuteAndEmptyTagsClickOnlyTheControl) {
   com::Dispatch a = AddButton(u"One", u"");
   com::Dispatch b = AddButton(u"Two", u"");
-  auto sa = Advise(a, kButtonEventsIid, "a");
-  auto sb = Advise(b, kButtonEventsIid, "b");
+  auto sa = Advise(a, Office::CommandBarButtonEvents::iid, "a");
+  auto sb = Advise(b, Office::CommandBarButtonEvents::iid, "b");
   a.Call(0x6004000C);
   ASSERT_EQ(calls.size(), 1u);
   EXPECT_EQ(calls[0].sink, "a");
@@ -132,7 +132,7 @@ TEST_F(ControlEventsTest, CtrlIsHeldDownOnlyThroughAClickThatAsksForIt) {
   std::vector<bool> seen;
   auto container = a.object().try_query<IConnectionPointContainer>();
   ComPtr<IConnectionPoint> point;
-  ASSERT_EQ(container->FindConnectionPoint(kButtonEventsIid, point.put()), S_OK);
+  ASSERT_EQ(container->FindConnectionPoint(Office::CommandBarButtonEvents::iid, point.put()), S_OK);
   auto sink = com::Make<KeyStateSink>(seen);
   DWORD cookie = 0;
   ASSERT_EQ(point->Advise(sink.get(), &cookie), S_OK);
@@ -144,12 +144,12 @@ TEST_F(ControlEventsTest, CtrlIsHeldDownOnlyThroughAClickThatAsksForIt) {
 
 TEST_F(ControlEventsTest, BoxesRaiseChangeOnTheirOwnInterface) {
   com::Dispatch bar = Of(bars.Call(u"Add", {Variant(u"Boxes")}));
-  com::Dispatch box = Of(Of(bar.Get(u"Controls")).Call(u"Add", {Variant(kControlEdit)}));
+  com::Dispatch box = Of(Of(bar.Get(u"Controls")).Call(u"Add", {Variant(Office::msoControlEdit)}));
   box.Put(u"Tag", Variant(u"box"));
   auto container = box.object().try_query<IConnectionPointContainer>();
   ComPtr<IConnectionPoint> wrong;
-  EXPECT_EQ(container->FindConnectionPoint(kButtonEventsIid, wrong.put()), CONNECT_E_NOCONNECTION);
-  auto advised = Advise(box, kComboBoxEventsIid, "box");
+  EXPECT_EQ(container->FindConnectionPoint(Office::CommandBarButtonEvents::iid, wrong.put()), CONNECT_E_NOCONNECTION);
+  auto advised = Advise(box, Office::CommandBarComboBoxEvents::iid, "box");
 
   EXPECT_EQ(ChangeControlText(set, ModelTagged(u"box"), u"typed"), 1u);
   ASSERT_EQ(calls.size(), 1u);
@@ -163,8 +163,8 @@ TEST_F(ControlEventsTest, EverythingIsReleasedAfterAScenario) {
   {
     com::Dispatch a = AddButton(u"One", u"r");
     com::Dispatch b = AddButton(u"Two", u"r");
-    auto sa = Advise(a, kButtonEventsIid, "a");
-    auto sb = Advise(b, kButtonEventsIid, "b");
+    auto sa = Advise(a, Office::CommandBarButtonEvents::iid, "a");
+    auto sb = Advise(b, Office::CommandBarButtonEvents::iid, "b");
     ClickControl(set, ModelTagged(u"r"));
     EXPECT_EQ(Instrumentation::Instance().AdvisedSinks(), 2);
     EXPECT_EQ(sa.point->Unadvise(sa.cookie), S_OK);

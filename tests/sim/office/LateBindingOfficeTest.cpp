@@ -37,7 +37,7 @@ class LateBindingOfficeTest : public OfficeObjectsTest {
     Dispatch bar = Of(bars.Call(u"Add", {Variant(u"Custom")}));
     Dispatch controls = Of(bar.Get(u"Controls"));
     Of(controls.Call(u"Add", {Variant(1)})).Put(u"Caption", Variant(u"One"));
-    Dispatch popup = Of(controls.Call(u"Add", {Variant(kControlPopup)}));
+    Dispatch popup = Of(controls.Call(u"Add", {Variant(Office::msoControlPopup)}));
     popup.Put(u"Caption", Variant(u"Menu"));
     Of(Of(popup.Get(u"Controls")).Call(u"Add", {Variant(1)})).Put(u"Caption", Variant(u"Inner"));
     Of(controls.Call(u"Add", {Variant(1)})).Put(u"Caption", Variant(u"Two"));

@@ -36,12 +36,12 @@ TEST_F(OfficeHostTest, PermanentSurvivesARestartTemporaryDoesNotDeletedStaysDele
   {
     auto run = Run();
     auto bars = run->bars();
-    auto mine = bars->Add(u"Corvane", kBarFloating, false, false);
+    auto mine = bars->Add(u"Corvane", Office::msoBarFloating, false, false);
     for (auto tag : {u"keep", u"delete", u"session"}) {
-      mine->AddControl(ControlSpec{kControlButton, 1, u"", 0, false})->props().tag = tag;
+      mine->AddControl(ControlSpec{Office::msoControlButton, 1, u"", 0, false})->props().tag = tag;
     }
-    mine->AddControl(ControlSpec{kControlButton, 1, u"", 0, true})->props().tag = u"temporary";
-    bars->Add(u"Scratch", kBarFloating, false, true);
+    mine->AddControl(ControlSpec{Office::msoControlButton, 1, u"", 0, true})->props().tag = u"temporary";
+    bars->Add(u"Scratch", Office::msoBarFloating, false, true);
     mine->At(2)->Delete(false);
     mine->At(2)->Delete(true);
     kept = mine->At(1);

@@ -11,8 +11,8 @@
 #include "platform/com/ComError.h"
 #include "platform/com/Dispatch.h"
 #include "platform/registry/ScratchRegistry.h"
+#include "published/Excel.h"
 #include "sim/core/Instrumentation.h"
-#include "sim/excel/objects/ExcelIids.h"
 #include "sim/excel/objects/ExcelStart.h"
 #include "sim/office/OfficeHost.h"
 #include "sim/office/OfficeStart.h"
@@ -157,11 +157,11 @@ TEST_F(OfficeStartTest, ACancelledQuitKeepsTheAddInsConnected) {
   excel::ExcelRun run = excel::StartExcel();
   run.model->NewWorkbook();
   std::vector<sim::testing::SinkCall> events;
-  auto sink = com::Make<sim::testing::RecordingSink>(excel::kAppEventsIid, "app", events);
+  auto sink = com::Make<sim::testing::RecordingSink>(Excel::AppEvents::iid, "app", events);
   sink->WriteRef(0, true);  // WorkbookBeforeClose's Cancel
   com::ComPtr<IConnectionPoint> point;
   ASSERT_EQ(
-      run.application.try_query<IConnectionPointContainer>()->FindConnectionPoint(excel::kAppEventsIid, point.put()),
+      run.application.try_query<IConnectionPointContainer>()->FindConnectionPoint(Excel::AppEvents::iid, point.put()),
       S_OK);
   DWORD cookie = 0;
   ASSERT_EQ(point->Advise(sink.get(), &cookie), S_OK);

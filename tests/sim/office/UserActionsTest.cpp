@@ -11,9 +11,9 @@ namespace {
 
 struct Fixture {
   CommandBarSet set;
-  std::shared_ptr<Bar> bar = set.Add(u"Mine", kBarFloating, false, false);
-  std::shared_ptr<Bar> other = set.Add(u"Other", kBarFloating, false, false);
-  std::shared_ptr<Control> button = bar->AddControl(ControlSpec{kControlButton, 1, u"", 0, false});
+  std::shared_ptr<Bar> bar = set.Add(u"Mine", Office::msoBarFloating, false, false);
+  std::shared_ptr<Bar> other = set.Add(u"Other", Office::msoBarFloating, false, false);
+  std::shared_ptr<Control> button = bar->AddControl(ControlSpec{Office::msoControlButton, 1, u"", 0, false});
 };
 
 TEST(UserActions, EachProtectionFlagRefusesItsAction) {
@@ -22,30 +22,30 @@ TEST(UserActions, EachProtectionFlagRefusesItsAction) {
     int32_t protection;
     bool allowed;
   } const table[] = {
-      {"drag", kBarNoProtection, true},
-      {"drag", kBarNoCustomize, false},
-      {"drag", kBarNoMove, true},
-      {"delete", kBarNoCustomize, false},
-      {"delete", kBarNoResize, true},
-      {"add", kBarNoCustomize, false},
-      {"add", kBarNoChangeVisible, true},
-      {"hide", kBarNoChangeVisible, false},
-      {"hide", kBarNoCustomize, true},
-      {"move", kBarNoMove, false},
-      {"move", kBarNoChangeDock, true},
-      {"dockTop", kBarNoChangeDock, false},
-      {"dockTop", kBarNoHorizontalDock, false},
-      {"dockTop", kBarNoVerticalDock, true},
-      {"dockLeft", kBarNoVerticalDock, false},
-      {"dockLeft", kBarNoHorizontalDock, true},
-      {"dockBottom", kBarNoHorizontalDock, false},
-      {"float", kBarNoHorizontalDock | kBarNoVerticalDock, true},
+      {"drag", Office::msoBarNoProtection, true},
+      {"drag", Office::msoBarNoCustomize, false},
+      {"drag", Office::msoBarNoMove, true},
+      {"delete", Office::msoBarNoCustomize, false},
+      {"delete", Office::msoBarNoResize, true},
+      {"add", Office::msoBarNoCustomize, false},
+      {"add", Office::msoBarNoChangeVisible, true},
+      {"hide", Office::msoBarNoChangeVisible, false},
+      {"hide", Office::msoBarNoCustomize, true},
+      {"move", Office::msoBarNoMove, false},
+      {"move", Office::msoBarNoChangeDock, true},
+      {"dockTop", Office::msoBarNoChangeDock, false},
+      {"dockTop", Office::msoBarNoHorizontalDock, false},
+      {"dockTop", Office::msoBarNoVerticalDock, true},
+      {"dockLeft", Office::msoBarNoVerticalDock, false},
+      {"dockLeft", Office::msoBarNoHorizontalDock, true},
+      {"dockBottom", Office::msoBarNoHorizontalDock, false},
+      {"float", Office::msoBarNoHorizontalDock | Office::msoBarNoVerticalDock, true},
   };
   for (const auto& c : table) {
     SCOPED_TRACE(testing::Message() << c.action << " protection " << c.protection);
     Fixture f;
     f.bar->props().protection = c.protection;
-    f.bar->props().position = std::string(c.action) == "float" ? kBarTop : kBarFloating;
+    f.bar->props().position = std::string(c.action) == "float" ? Office::msoBarTop : Office::msoBarFloating;
     const std::string action = c.action;
     bool done = false;
     bool changed = false;
@@ -66,10 +66,10 @@ TEST(UserActions, EachProtectionFlagRefusesItsAction) {
       done = MoveBar(*f.bar, 5, 6);
       changed = f.bar->props().left == 5 && f.bar->props().top == 6;
     } else {
-      const int32_t position = action == "dockTop"      ? kBarTop
-                               : action == "dockLeft"   ? kBarLeft
-                               : action == "dockBottom" ? kBarBottom
-                                                        : kBarFloating;
+      const int32_t position = action == "dockTop"      ? Office::msoBarTop
+                               : action == "dockLeft"   ? Office::msoBarLeft
+                               : action == "dockBottom" ? Office::msoBarBottom
+                                                        : Office::msoBarFloating;
       done = DockBar(*f.bar, position, 2);
       changed = f.bar->props().position == position;
     }
@@ -80,7 +80,7 @@ TEST(UserActions, EachProtectionFlagRefusesItsAction) {
 
 TEST(UserActions, DraggingOntoAProtectedBarIsRefused) {
   Fixture f;
-  f.other->props().protection = kBarNoCustomize;
+  f.other->props().protection = Office::msoBarNoCustomize;
   EXPECT_FALSE(DragControl(*f.button, f.other, 0));
   EXPECT_EQ(f.button->parent(), f.bar);
   EXPECT_FALSE(DragControl(*f.button, f.bar, 5));  // no such place
@@ -89,9 +89,9 @@ TEST(UserActions, DraggingOntoAProtectedBarIsRefused) {
 
 TEST(UserActions, ProtectionOfTheTopBarGuardsItsMenus) {
   Fixture f;
-  auto popup = f.bar->AddControl(ControlSpec{kControlPopup, 1, u"", 0, false});
-  auto child = popup->subBar()->AddControl(ControlSpec{kControlButton, 1, u"", 0, false});
-  f.bar->props().protection = kBarNoCustomize;
+  auto popup = f.bar->AddControl(ControlSpec{Office::msoControlPopup, 1, u"", 0, false});
+  auto child = popup->subBar()->AddControl(ControlSpec{Office::msoControlButton, 1, u"", 0, false});
+  f.bar->props().protection = Office::msoBarNoCustomize;
   EXPECT_FALSE(DeleteControlByUser(*child));
   EXPECT_TRUE(child->live());
 }
@@ -99,11 +99,11 @@ TEST(UserActions, ProtectionOfTheTopBarGuardsItsMenus) {
 TEST(UserActions, DockingSetsTheRowAndFloatingClearsIt) {
   Fixture f;
   EXPECT_FALSE(MoveBar(*f.set.Find(u"Standard"), 1, 1));  // docked bars do not move freely
-  EXPECT_TRUE(DockBar(*f.bar, kBarRight, 3));
+  EXPECT_TRUE(DockBar(*f.bar, Office::msoBarRight, 3));
   EXPECT_EQ(f.bar->props().rowIndex, 3);
-  EXPECT_TRUE(DockBar(*f.bar, kBarFloating, 3));
+  EXPECT_TRUE(DockBar(*f.bar, Office::msoBarFloating, 3));
   EXPECT_EQ(f.bar->props().rowIndex, 0);
-  EXPECT_FALSE(DockBar(*f.bar, kBarPopup, 1));
+  EXPECT_FALSE(DockBar(*f.bar, Office::msoBarPopup, 1));
   EXPECT_FALSE(SetBarVisible(*f.set.Find(u"Cell"), true));  // a popup bar only drops down
 }
 

@@ -14,6 +14,7 @@
 #include "platform/clipboard/GlobalMemory.h"
 #include "platform/clipboard/portable/Simulation.h"
 #include "platform/com/Text.h"
+#include "platform/graphics/Gdi.h"
 
 namespace corvane::clipboard {
 
@@ -23,6 +24,16 @@ struct Entry {
   UINT format;
   HANDLE data;
 };
+
+// The clipboard frees what it owns: memory blocks, and bitmaps and palettes
+// (metafiles are not modelled).
+void FreeData(UINT format, HANDLE data) {
+  if (HoldsMemoryBlock(format)) {
+    global::Free(data);
+  } else {
+    graphics::DeleteGdiObject(data);
+  }
+}
 
 struct State {
   std::optional<std::thread::id> openedBy;
@@ -34,9 +45,7 @@ struct State {
   ~State() { FreeEntries(); }
   bool OpenHere() const { return openedBy == std::this_thread::get_id(); }
   void FreeEntries() {
-    for (const Entry& entry : entries) {
-      if (HoldsMemoryBlock(entry.format)) global::Free(entry.data);
-    }
+    for (const Entry& entry : entries) FreeData(entry.format, entry.data);
     entries.clear();
   }
 };
@@ -53,7 +62,7 @@ bool Put(UINT format, HANDLE data) {
     state.entries.push_back({format, data});
     return true;
   }
-  if (HoldsMemoryBlock(format) && found->data != data) global::Free(found->data);
+  if (found->data != data) FreeData(format, found->data);
   found->data = data;
   return true;
 }

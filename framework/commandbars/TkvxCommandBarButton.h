@@ -12,6 +12,10 @@
 #include "framework/design/Events.h"
 
 namespace corvane::framework {
+class GlyphFace;
+}
+
+namespace corvane::framework {
 
 class TkvxCommandBarButton : public TkvxCommandBarControl {
  public:
@@ -59,7 +63,9 @@ class TkvxCommandBarButton : public TkvxCommandBarControl {
   // The shared properties, then the button's own and its glyph.
   void Assign(const TkvxCommandBarControl& Source) override;
 
-  // A Windows bitmap file (its bytes from "BM" on); empty: no glyph.
+  // A Windows bitmap file (its bytes from "BM" on); empty: no glyph. Set
+  // on a bound button it becomes the face; an empty one leaves the host's
+  // face as it is (the host has no face to go back to but its own).
   const std::vector<uint8_t>& Glyph() const { return glyph_; }
   void SetGlyph(std::vector<uint8_t> bitmap);
   int32_t GlyphTransparentColor() const { return glyphTransparentColor_; }
@@ -67,14 +73,19 @@ class TkvxCommandBarButton : public TkvxCommandBarControl {
   bool DisableStandardAction() const { return disableStandardAction_; }
   void SetDisableStandardAction(bool v) { disableStandardAction_ = v; }
 
+  // Gives the glyph to the bound host button as its face: as picture and
+  // mask where the host takes them, else pasted through the clipboard (whose
+  // contents are put back). Failures go to HandleError; the face stays.
+  // Nothing while unbound or without a glyph.
+  void ApplyFace();
+
   TNotifyEvent OnClick;
 
- protected:
-  // A new glyph reaches a bound host button as its face; nothing to do while
-  // unbound.
-  virtual void ApplyGlyph() {}
-
  private:
+  bool ApplyFaceDirect(const framework::GlyphFace& face);
+  void ApplyFaceByClipboard(const framework::GlyphFace& face);
+  void PasteFaceWithRetry();
+
   ControlEventLink link_;
   int32_t faceId_ = 0;
   std::u16string shortcutText_;

@@ -19,8 +19,8 @@ struct NamedId {
   const char16_t* name;
   DISPID id;
 };
-constexpr NamedId kNames[] = {{u"Handle", kHandle}, {u"hPal", kHPal}, {u"Type", kType},
-                              {u"Width", kWidth},   {u"Height", kHeight}};
+constexpr NamedId kNames[] = {
+    {u"Handle", kHandle}, {u"hPal", kHPal}, {u"Type", kType}, {u"Width", kWidth}, {u"Height", kHeight}};
 
 bool SameName(const OLECHAR* a, const char16_t* b) {
   for (; *a && *b; ++a, ++b) {
@@ -143,21 +143,30 @@ STDMETHODIMP StandardPicture::GetIDsOfNames(REFIID, LPOLESTR* rgszNames, UINT cN
   return DISP_E_UNKNOWNNAME;
 }
 
-STDMETHODIMP StandardPicture::Invoke(DISPID dispIdMember, REFIID, LCID, WORD wFlags, DISPPARAMS*,
-                                     VARIANT* pVarResult, EXCEPINFO*, UINT*) {
+STDMETHODIMP StandardPicture::Invoke(DISPID dispIdMember, REFIID, LCID, WORD wFlags, DISPPARAMS*, VARIANT* pVarResult,
+                                     EXCEPINFO*, UINT*) {
   if (!(wFlags & DISPATCH_PROPERTYGET)) return DISP_E_MEMBERNOTFOUND;
   if (!pVarResult) return E_POINTER;
   VariantInit(pVarResult);
   switch (dispIdMember) {
-    case kHandle: SetLong(pVarResult, static_cast<LONG>(ToOleHandle(bitmap_))); return S_OK;
-    case kHPal: SetLong(pVarResult, static_cast<LONG>(ToOleHandle(palette_))); return S_OK;
+    case kHandle:
+      SetLong(pVarResult, static_cast<LONG>(ToOleHandle(bitmap_)));
+      return S_OK;
+    case kHPal:
+      SetLong(pVarResult, static_cast<LONG>(ToOleHandle(palette_)));
+      return S_OK;
     case kType:
       V_VT(pVarResult) = VT_I2;
       V_I2(pVarResult) = PICTYPE_BITMAP;
       return S_OK;
-    case kWidth: SetLong(pVarResult, Himetric(width_)); return S_OK;
-    case kHeight: SetLong(pVarResult, Himetric(height_)); return S_OK;
-    default: return DISP_E_MEMBERNOTFOUND;
+    case kWidth:
+      SetLong(pVarResult, Himetric(width_));
+      return S_OK;
+    case kHeight:
+      SetLong(pVarResult, Himetric(height_));
+      return S_OK;
+    default:
+      return DISP_E_MEMBERNOTFOUND;
   }
 }
 

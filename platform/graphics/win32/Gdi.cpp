@@ -26,9 +26,7 @@ struct ScreenDc {
   }
 };
 
-std::uint32_t RgbOf(COLORREF color) {
-  return (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
-}
+std::uint32_t RgbOf(COLORREF color) { return (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color); }
 
 }  // namespace
 

@@ -68,16 +68,10 @@ namespace {
 constexpr int kPasteAttempts = 11;
 constexpr std::chrono::milliseconds kPastePause(10);
 
-com::ComPtr<IDispatch> AsDispatch(const com::ComPtr<IPicture>& picture) {
-  com::ComPtr<IDispatch> object;
-  com::ThrowIfFailed(picture->QueryInterface(IID_IDispatch, object.put_void()));
-  return object;
-}
-
 void PutPicture(IDispatch* host, DISPID member, HBITMAP bitmap, HPALETTE palette) {
   if (!bitmap) throw com::ComError(E_OUTOFMEMORY, u"The glyph's bitmap cannot be made.");
   const com::ComPtr<IPicture> picture = graphics::CreateBitmapPicture(bitmap, palette);
-  com::Dispatch::InvokeId(host, member, DISPATCH_PROPERTYPUT, {com::Variant(AsDispatch(picture))});
+  com::Dispatch::InvokeId(host, member, DISPATCH_PROPERTYPUT, {com::Variant(picture.as<IDispatch>())});
 }
 
 // Empties the clipboard and puts the bitmap on it; false when the clipboard
@@ -95,7 +89,7 @@ bool PutOnClipboard(graphics::BitmapHandle bitmap) {
 void TkvxCommandBarButton::ApplyFace() {
   if (!HostButton() || glyph_.empty()) return;
   try {
-    const framework::GlyphFace face(glyph_, glyphTransparentColor_);
+    const GlyphFace face(glyph_, glyphTransparentColor_);
     if (!ApplyFaceDirect(face)) ApplyFaceByClipboard(face);
   } catch (...) {
     Module().HandleError(std::current_exception());
@@ -104,7 +98,7 @@ void TkvxCommandBarButton::ApplyFace() {
 
 // A host without Picture and Mask fails the first read: that is its normal
 // answer, not an error, and the clipboard takes over.
-bool TkvxCommandBarButton::ApplyFaceDirect(const framework::GlyphFace& face) {
+bool TkvxCommandBarButton::ApplyFaceDirect(const GlyphFace& face) {
   IDispatch* host = HostButton().get();
   try {
     com::Dispatch::InvokeId(host, Office::CommandBarButton::Picture, DISPATCH_PROPERTYGET, {});
@@ -120,7 +114,7 @@ bool TkvxCommandBarButton::ApplyFaceDirect(const framework::GlyphFace& face) {
 }
 
 // The user's clipboard is put back on every way out, a failure included.
-void TkvxCommandBarButton::ApplyFaceByClipboard(const framework::GlyphFace& face) {
+void TkvxCommandBarButton::ApplyFaceByClipboard(const GlyphFace& face) {
   TSaveClipboard saver;
   saver.SaveClipboard();
   auto restore = com::ScopeExit([&] { saver.RestoreClipboard(); });

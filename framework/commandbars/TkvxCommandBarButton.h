@@ -8,12 +8,9 @@
 #include <vector>
 
 #include "framework/commandbars/ControlEventLink.h"
+#include "framework/commandbars/GlyphFace.h"
 #include "framework/commandbars/TkvxCommandBarControl.h"
 #include "framework/design/Events.h"
-
-namespace corvane::framework {
-class GlyphFace;
-}
 
 namespace corvane::framework {
 
@@ -21,7 +18,7 @@ class TkvxCommandBarButton : public TkvxCommandBarControl {
  public:
   // The default GlyphTransparentColor: the glyph's bottom-left pixel gives
   // the transparent colour.
-  static constexpr int32_t kDefaultTransparentColor = 0x20000000;
+  static constexpr int32_t kDefaultTransparentColor = GlyphFace::kDefaultColor;
 
   explicit TkvxCommandBarButton(TkvxCommandBarControls& Collection);
   ~TkvxCommandBarButton() override;
@@ -82,8 +79,8 @@ class TkvxCommandBarButton : public TkvxCommandBarControl {
   TNotifyEvent OnClick;
 
  private:
-  bool ApplyFaceDirect(const framework::GlyphFace& face);
-  void ApplyFaceByClipboard(const framework::GlyphFace& face);
+  bool ApplyFaceDirect(const GlyphFace& face);
+  void ApplyFaceByClipboard(const GlyphFace& face);
   void PasteFaceWithRetry();
 
   ControlEventLink link_;

@@ -16,8 +16,8 @@ com::ComPtr<IPicture> CreateBitmapPicture(HBITMAP bitmap, HPALETTE palette) {
 }
 
 ui::Bitmap PixelsOfPicture(IUnknown* object) {
-  com::ComPtr<IPicture> picture;
-  if (!object || FAILED(object->QueryInterface(IID_IPicture, picture.put_void()))) return {};
+  const com::ComPtr<IPicture> picture = com::try_as<IPicture>(object);
+  if (!picture) return {};
   SHORT type = 0;
   OLE_HANDLE handle = 0;
   if (FAILED(picture->get_Type(&type)) || type != PICTYPE_BITMAP || FAILED(picture->get_Handle(&handle))) return {};

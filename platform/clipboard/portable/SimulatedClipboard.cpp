@@ -5,6 +5,7 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <thread>
 
 #include "platform/clipboard/BlockLock.h"
@@ -39,6 +40,7 @@ struct State {
   std::optional<std::thread::id> openedBy;
   bool heldByOther = false;
   int failedOpens = 0;
+  std::set<UINT> refused;
   std::vector<Entry> entries;
   std::map<std::u16string, UINT> registered;  // by upper-case name
 
@@ -55,7 +57,7 @@ State state;
 
 bool Put(UINT format, HANDLE data) {
   std::lock_guard<std::mutex> hold(stateLock);
-  if (!state.OpenHere()) return false;
+  if (!state.OpenHere() || state.refused.count(format)) return false;
   auto found =
       std::find_if(state.entries.begin(), state.entries.end(), [&](const Entry& e) { return e.format == format; });
   if (found == state.entries.end()) {
@@ -135,6 +137,15 @@ void HoldByAnotherProgram(bool held) {
   state.heldByOther = held;
 }
 
+void RefuseFormat(UINT format, bool refused) {
+  std::lock_guard<std::mutex> hold(stateLock);
+  if (refused) {
+    state.refused.insert(format);
+  } else {
+    state.refused.erase(format);
+  }
+}
+
 int FailedOpens() {
   std::lock_guard<std::mutex> hold(stateLock);
   return state.failedOpens;
@@ -156,6 +167,7 @@ void ResetClipboard() {
   state.openedBy.reset();
   state.heldByOther = false;
   state.failedOpens = 0;
+  state.refused.clear();
 }
 
 }  // namespace corvane::clipboard

@@ -21,7 +21,7 @@ bool EitherDown(int Left, int Right) { return input::IsKeyDown(Left) || input::I
 }  // namespace
 
 ShortcutKeys::ShortcutKeys(TkvxBarModule& Module, std::u16string_view WindowText) : module_(Module) {
-  if (ShortcutKeys* previous = CurrentKeys()) previous->Yield();
+  if (ShortcutKeys* previous = CurrentKeys()) previous->HandOver();
   window_ = std::make_unique<TkvxNativeWindow>(Module, map_, WindowText);
   hook_ = std::make_unique<input::KeyboardHook>(
       [this](int code, WPARAM key, LPARAM data) { return OnKey(code, key, data); });
@@ -36,7 +36,7 @@ ShortcutKeys* ShortcutKeys::Current() { return CurrentKeys(); }
 
 HWND ShortcutKeys::WindowHandle() const { return window_ ? window_->Handle() : nullptr; }
 
-void ShortcutKeys::Yield() {
+void ShortcutKeys::HandOver() {
   hook_.reset();
   window_.reset();
   CurrentKeys() = nullptr;

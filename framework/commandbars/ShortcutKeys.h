@@ -45,7 +45,7 @@ class ShortcutKeys {
   // True when the key matched and went to the window.
   bool Dispatch(WPARAM VirtualKey, LPARAM KeyData);
   // Gives up the hook and the window to the module switching on after.
-  void Yield();
+  void HandOver();
 
   TkvxBarModule& module_;
   ShortcutMap map_;

@@ -1,5 +1,6 @@
-// The clipboard is held by whichever thread opened it: a thread of its own
-// plays the other program.
+// The clipboard is held by whichever thread and window opened it: a thread
+// of its own, with a message-only window (an opener without a window does
+// not keep other openers out everywhere), plays the other program.
 #include "platform/clipboard/ClipboardHolder.h"
 
 #include <future>
@@ -19,11 +20,14 @@ ClipboardHolder::ClipboardHolder() : state_(std::make_unique<State>()) {
   std::future<bool> isOpen = opened.get_future();
   std::future<void> released = state_->release.get_future();
   state_->holder = std::thread([&opened, released = std::move(released)]() mutable {
-    const bool open = OpenClipboard(nullptr) != FALSE;
+    HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    const bool open = window && OpenClipboard(window) != FALSE;
     opened.set_value(open);
-    if (!open) return;
-    released.wait();
-    CloseClipboard();
+    if (open) {
+      released.wait();
+      CloseClipboard();
+    }
+    if (window) DestroyWindow(window);
   });
   if (!isOpen.get()) {
     state_->holder.join();

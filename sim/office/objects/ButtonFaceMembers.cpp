@@ -26,19 +26,21 @@ ui::Bitmap PixelsOfDib(const std::vector<uint8_t>& dib) {
   }
 }
 
-// The face a bitmap on the clipboard makes: its pixels, and its bytes when
-// the clipboard offers them as a device-independent bitmap.
+// The face a bitmap on the clipboard makes: its bytes when the clipboard
+// offers them as a device-independent bitmap, and its pixels, from the
+// bitmap itself where there is one (a system's synthesized DIB may be in
+// a layout the reader does not take).
 std::optional<ButtonFace> FaceFromClipboard() {
   if (!clipboard::OpenWithRetry(1)) return std::nullopt;
   std::optional<ButtonFace> face;
-  if (HANDLE dib = clipboard::GetData(clipboard::kDib)) {
-    face = ButtonFace{ButtonFace::Source::kPasted, {}, false, {}, {}};
+  HANDLE dib = clipboard::GetData(clipboard::kDib);
+  HANDLE bitmap = clipboard::GetData(clipboard::kBitmap);
+  if (dib || bitmap) face = ButtonFace{ButtonFace::Source::kPasted, {}, false, {}, {}};
+  if (dib) {
     clipboard::BlockLock lock(static_cast<HGLOBAL>(dib));
     if (lock) face->bitmap.assign(lock.data(), lock.data() + lock.size());
-    face->pixels = PixelsOfDib(face->bitmap);
-  } else if (HANDLE bitmap = clipboard::GetData(clipboard::kBitmap)) {
-    face = ButtonFace{ButtonFace::Source::kPasted, {}, false, graphics::PixelsOf(static_cast<HBITMAP>(bitmap)), {}};
   }
+  if (face) face->pixels = bitmap ? graphics::PixelsOf(static_cast<HBITMAP>(bitmap)) : PixelsOfDib(face->bitmap);
   clipboard::Close();
   return face;
 }

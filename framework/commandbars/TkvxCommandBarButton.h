@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/commandbars/ControlEventLink.h"
+#include "framework/commandbars/GlyphFace.h"
 #include "framework/commandbars/TkvxCommandBarControl.h"
 #include "framework/design/Events.h"
 
@@ -17,7 +18,7 @@ class TkvxCommandBarButton : public TkvxCommandBarControl {
  public:
   // The default GlyphTransparentColor: the glyph's bottom-left pixel gives
   // the transparent colour.
-  static constexpr int32_t kDefaultTransparentColor = 0x20000000;
+  static constexpr int32_t kDefaultTransparentColor = GlyphFace::kDefaultColor;
 
   explicit TkvxCommandBarButton(TkvxCommandBarControls& Collection);
   ~TkvxCommandBarButton() override;
@@ -59,7 +60,9 @@ class TkvxCommandBarButton : public TkvxCommandBarControl {
   // The shared properties, then the button's own and its glyph.
   void Assign(const TkvxCommandBarControl& Source) override;
 
-  // A Windows bitmap file (its bytes from "BM" on); empty: no glyph.
+  // A Windows bitmap file (its bytes from "BM" on); empty: no glyph. Set
+  // on a bound button it becomes the face; an empty one leaves the host's
+  // face as it is (the host has no face to go back to but its own).
   const std::vector<uint8_t>& Glyph() const { return glyph_; }
   void SetGlyph(std::vector<uint8_t> bitmap);
   int32_t GlyphTransparentColor() const { return glyphTransparentColor_; }
@@ -67,14 +70,19 @@ class TkvxCommandBarButton : public TkvxCommandBarControl {
   bool DisableStandardAction() const { return disableStandardAction_; }
   void SetDisableStandardAction(bool v) { disableStandardAction_ = v; }
 
+  // Gives the glyph to the bound host button as its face: as picture and
+  // mask where the host takes them, else pasted through the clipboard (whose
+  // contents are put back). Failures go to HandleError; the face stays.
+  // Nothing while unbound or without a glyph.
+  void ApplyFace();
+
   TNotifyEvent OnClick;
 
- protected:
-  // A new glyph reaches a bound host button as its face; nothing to do while
-  // unbound.
-  virtual void ApplyGlyph() {}
-
  private:
+  bool ApplyFaceDirect(const GlyphFace& face);
+  void ApplyFaceByClipboard(const GlyphFace& face);
+  void PasteFaceWithRetry();
+
   ControlEventLink link_;
   int32_t faceId_ = 0;
   std::u16string shortcutText_;

@@ -2,11 +2,24 @@
 
 #include <utility>
 
+#include "framework/commandbars/ShortcutKeys.h"
+#include "framework/hosting/TkvxCOMAddInModule.h"
+
 namespace corvane::framework {
 namespace {
 
+class NativeShortcutHook final : public ShortcutHook {
+ public:
+  explicit NativeShortcutHook(TkvxCOMAddInModule& Module) : keys_(Module, Module.NativeWindowName()) {}
+
+ private:
+  ShortcutKeys keys_;
+};
+
 ShortcutHookFactory& CurrentFactory() {
-  static ShortcutHookFactory factory;
+  static ShortcutHookFactory factory = [](TkvxCOMAddInModule& Module) -> std::unique_ptr<ShortcutHook> {
+    return std::make_unique<NativeShortcutHook>(Module);
+  };
   return factory;
 }
 

@@ -3,8 +3,8 @@
 // window that clicks the buttons. The module installs one when
 // HandleShortcuts becomes true (and at the end of its start-up) and frees
 // it when the switch goes off or the module goes. Which hook is made is
-// the factory's: the native window and hook register theirs; without a
-// factory no hook is installed.
+// the factory's: by default the thread keyboard hook and the native window
+// (ShortcutKeys); tests put their own; without a factory none is made.
 #pragma once
 
 #include <functional>

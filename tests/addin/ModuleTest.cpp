@@ -6,6 +6,11 @@
 #include "addin/CommandTags.h"
 #include "framework/design/EmbeddedDesign.h"
 #include "framework/hosting/ModuleDesign.h"
+#include "platform/graphics/BitmapFile.h"
+#include "sim/office/OfficeHost.h"
+#include "sim/office/OfficeStart.h"
+#include "sim/office/model/CommandBarSet.h"
+#include "sim/office/model/Control.h"
 #include "tests/addin/ModuleFixture.h"
 
 CORVANE_DECLARE_DESIGN(TAddInModuleDesign);
@@ -95,6 +100,26 @@ TEST_F(TAddInModuleTest, InitializeSetsTheCaptionsAttachesTheHandlersAndShowsAbo
               excel.OnWorkbookBeforeClose);
   // Until the first event the designed states hold: only About.
   EXPECT_EQ(EnabledTags(), std::set<int>{tags::kAbout});
+}
+
+TEST_F(TAddInModuleTest, EveryButtonCarriesItsGlyphWithTheMagentaCornerTransparent) {
+  const auto& controls = module->xlCBar().Controls();
+  ASSERT_EQ(controls.Count(), 23u);
+  for (size_t i = 0; i < controls.Count(); ++i) {
+    const auto& button = dynamic_cast<const framework::TkvxCommandBarButton&>(controls.Items(i));
+    SCOPED_TRACE(com::Utf16ToUtf8(button.Caption()));
+    const ui::Bitmap glyph = graphics::DecodeBitmapFile(button.Glyph()).pixels;
+    ASSERT_EQ(glyph.At(0, glyph.height - 1), 0xFF00FFu);
+    const auto hosts = sim::office::OfficeOf(run)->bars()->ControlsTagged(button.OfficeTag());
+    ASSERT_EQ(hosts.size(), 1u);
+    const sim::office::ButtonFace& face = hosts[0]->face();
+    EXPECT_EQ(face.source, sim::office::ButtonFace::Source::kPicture);
+    EXPECT_EQ(face.pixels.pixels, glyph.pixels);
+    ASSERT_EQ(face.mask.pixels.size(), glyph.pixels.size());
+    for (size_t p = 0; p < glyph.pixels.size(); ++p) {
+      EXPECT_EQ(face.mask.pixels[p], glyph.pixels[p] == 0xFF00FF ? 0xFFFFFFu : 0u) << "pixel " << p;
+    }
+  }
 }
 
 TEST_F(TAddInModuleTest, FinalizeDisablesEverythingAndDetachesTwoHandlers) {

@@ -5,6 +5,7 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <thread>
 
 #include "platform/clipboard/BlockLock.h"
@@ -14,6 +15,7 @@
 #include "platform/clipboard/GlobalMemory.h"
 #include "platform/clipboard/portable/Simulation.h"
 #include "platform/com/Text.h"
+#include "platform/graphics/Gdi.h"
 
 namespace corvane::clipboard {
 
@@ -24,19 +26,28 @@ struct Entry {
   HANDLE data;
 };
 
+// The clipboard frees what it owns: memory blocks, and bitmaps and palettes
+// (metafiles are not modelled).
+void FreeData(UINT format, HANDLE data) {
+  if (HoldsMemoryBlock(format)) {
+    global::Free(data);
+  } else {
+    graphics::DeleteGdiObject(data);
+  }
+}
+
 struct State {
   std::optional<std::thread::id> openedBy;
   bool heldByOther = false;
   int failedOpens = 0;
+  std::set<UINT> refused;
   std::vector<Entry> entries;
   std::map<std::u16string, UINT> registered;  // by upper-case name
 
   ~State() { FreeEntries(); }
   bool OpenHere() const { return openedBy == std::this_thread::get_id(); }
   void FreeEntries() {
-    for (const Entry& entry : entries) {
-      if (HoldsMemoryBlock(entry.format)) global::Free(entry.data);
-    }
+    for (const Entry& entry : entries) FreeData(entry.format, entry.data);
     entries.clear();
   }
 };
@@ -46,14 +57,14 @@ State state;
 
 bool Put(UINT format, HANDLE data) {
   std::lock_guard<std::mutex> hold(stateLock);
-  if (!state.OpenHere()) return false;
+  if (!state.OpenHere() || state.refused.count(format)) return false;
   auto found =
       std::find_if(state.entries.begin(), state.entries.end(), [&](const Entry& e) { return e.format == format; });
   if (found == state.entries.end()) {
     state.entries.push_back({format, data});
     return true;
   }
-  if (HoldsMemoryBlock(format) && found->data != data) global::Free(found->data);
+  if (found->data != data) FreeData(format, found->data);
   found->data = data;
   return true;
 }
@@ -126,6 +137,15 @@ void HoldByAnotherProgram(bool held) {
   state.heldByOther = held;
 }
 
+void RefuseFormat(UINT format, bool refused) {
+  std::lock_guard<std::mutex> hold(stateLock);
+  if (refused) {
+    state.refused.insert(format);
+  } else {
+    state.refused.erase(format);
+  }
+}
+
 int FailedOpens() {
   std::lock_guard<std::mutex> hold(stateLock);
   return state.failedOpens;
@@ -147,6 +167,7 @@ void ResetClipboard() {
   state.openedBy.reset();
   state.heldByOther = false;
   state.failedOpens = 0;
+  state.refused.clear();
 }
 
 }  // namespace corvane::clipboard

@@ -18,11 +18,14 @@ struct ClipboardEntry {
 
 // While held, Open fails for everyone in this process.
 void HoldByAnotherProgram(bool held);
+// While refused, data of that format is not taken (SetData fails), as when
+// the system runs short of memory.
+void RefuseFormat(UINT format, bool refused);
 // Open calls that failed since the last reset.
 int FailedOpens();
 // The formats and data, in the clipboard's order.
 std::vector<ClipboardEntry> Contents();
-// Back to an empty, closed, free clipboard.
+// Back to an empty, closed, free clipboard that takes every format.
 void ResetClipboard();
 
 // Memory blocks allocated and not yet freed (the clipboard's included).

@@ -24,6 +24,8 @@ extern CORVANE_PLATFORM_API const IID IID_ISupportErrorInfo;
 extern CORVANE_PLATFORM_API const IID IID_ITypeLib;
 extern CORVANE_PLATFORM_API const IID IID_ITypeInfo;
 extern CORVANE_PLATFORM_API const IID IID_IEnumVARIANT;
+extern CORVANE_PLATFORM_API const IID IID_IPicture;
+extern CORVANE_PLATFORM_API const IID IID_IPictureDisp;
 }
 
 struct IUnknown {
@@ -181,3 +183,45 @@ struct ITypeLib : IUnknown {
  protected:
   ~ITypeLib() = default;
 };
+
+// A picture object (OLE's standard picture). Handles travel as OLE_HANDLE,
+// 32 bits wide on every build, as GDI handles are.
+using OLE_HANDLE = UINT;
+using OLE_XSIZE_HIMETRIC = LONG;
+using OLE_YSIZE_HIMETRIC = LONG;
+using OLE_XPOS_HIMETRIC = LONG;
+using OLE_YPOS_HIMETRIC = LONG;
+struct RECT {
+  LONG left;
+  LONG top;
+  LONG right;
+  LONG bottom;
+};
+using LPCRECT = const RECT*;
+struct IStream;
+using LPSTREAM = IStream*;
+
+struct IPicture : IUnknown {
+  STDMETHOD(get_Handle)(OLE_HANDLE* pHandle) PURE;
+  STDMETHOD(get_hPal)(OLE_HANDLE* phPal) PURE;
+  STDMETHOD(get_Type)(SHORT* pType) PURE;
+  STDMETHOD(get_Width)(OLE_XSIZE_HIMETRIC* pWidth) PURE;
+  STDMETHOD(get_Height)(OLE_YSIZE_HIMETRIC* pHeight) PURE;
+  STDMETHOD(Render)
+  (HDC hDC, LONG x, LONG y, LONG cx, LONG cy, OLE_XPOS_HIMETRIC xSrc, OLE_YPOS_HIMETRIC ySrc, OLE_XSIZE_HIMETRIC cxSrc,
+   OLE_YSIZE_HIMETRIC cySrc, LPCRECT pRcWBounds) PURE;
+  STDMETHOD(set_hPal)(OLE_HANDLE hPal) PURE;
+  STDMETHOD(get_CurDC)(HDC* phDC) PURE;
+  STDMETHOD(SelectPicture)(HDC hDCIn, HDC* phDCOut, OLE_HANDLE* phBmpOut) PURE;
+  STDMETHOD(get_KeepOriginalFormat)(BOOL* pKeep) PURE;
+  STDMETHOD(put_KeepOriginalFormat)(BOOL keep) PURE;
+  STDMETHOD(PictureChanged)() PURE;
+  STDMETHOD(SaveAsFile)(LPSTREAM pStream, BOOL fSaveMemCopy, LONG* pCbSize) PURE;
+  STDMETHOD(get_Attributes)(DWORD* pDwAttr) PURE;
+
+ protected:
+  ~IPicture() = default;
+};
+
+// The picture's automation side: a dispinterface.
+using IPictureDisp = IDispatch;

@@ -94,3 +94,33 @@ STDAPI GetActiveObject(REFCLSID rclsid, LPVOID pvReserved, IUnknown** ppunk);
 // interfaces' HKCR\Interface entries).
 STDAPI RegisterTypeLib(ITypeLib* ptlib, LPCOLESTR szFullPath, LPCOLESTR szHelpDir);
 STDAPI UnRegisterTypeLib(REFGUID libID, WORD wVerMajor, WORD wVerMinor, LCID lcid, SYSKIND syskind);
+
+// Picture objects (their implementation lives with the graphics stand-ins).
+enum PICTYPE : UINT {
+  PICTYPE_UNINITIALIZED = static_cast<UINT>(-1),
+  PICTYPE_NONE = 0,
+  PICTYPE_BITMAP = 1,
+  PICTYPE_METAFILE = 2,
+  PICTYPE_ICON = 3,
+  PICTYPE_ENHMETAFILE = 4,
+};
+struct PICTDESC {
+  UINT cbSizeofstruct;
+  UINT picType;
+  union {
+    struct {
+      HBITMAP hbitmap;
+      HPALETTE hpal;
+    } bmp;
+    struct {
+      HANDLE hmeta;
+      int xExt;
+      int yExt;
+    } wmf;
+    struct {
+      HICON hicon;
+    } icon;
+  };
+};
+using LPPICTDESC = PICTDESC*;
+STDAPI OleCreatePictureIndirect(LPPICTDESC lpPictDesc, REFIID riid, BOOL fOwn, LPVOID* lplpvObj);

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/ui/Bitmap.h"
+
 namespace corvane::sim::office {
 
 struct ButtonFace {
@@ -15,6 +17,11 @@ struct ButtonFace {
   std::vector<uint8_t> bitmap;
   // Picture faces: whether a transparency mask was set as well.
   bool hasMask = false;
+  // What the button shows, as pixels: the picture's or the pasted bitmap's
+  // (empty for a built-in face, and for a face read back from the store).
+  ui::Bitmap pixels;
+  // The picture face's mask as pixels: white where transparent.
+  ui::Bitmap mask;
 };
 
 }  // namespace corvane::sim::office

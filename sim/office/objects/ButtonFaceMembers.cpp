@@ -4,6 +4,11 @@
 
 #include "platform/clipboard/BlockLock.h"
 #include "platform/clipboard/Clipboard.h"
+#include "platform/clipboard/Formats.h"
+#include "platform/com/ComError.h"
+#include "platform/graphics/BitmapFile.h"
+#include "platform/graphics/Gdi.h"
+#include "platform/graphics/Picture.h"
 #include "sim/office/model/Control.h"
 #include "sim/office/model/OfficeError.h"
 #include "sim/office/objects/OfficeObjects.h"
@@ -12,29 +17,40 @@ namespace corvane::sim::office {
 
 namespace {
 
-constexpr UINT kBitmapFormat = 2;  // CF_BITMAP
-constexpr UINT kDibFormat = 8;     // CF_DIB
+// The pixels of a device-independent bitmap; empty when they cannot be read.
+ui::Bitmap PixelsOfDib(const std::vector<uint8_t>& dib) {
+  try {
+    return graphics::DecodeDib(dib.data(), dib.size()).pixels;
+  } catch (const com::ComError&) {
+    return {};
+  }
+}
 
 // The face a bitmap on the clipboard makes: its bytes when the clipboard
-// offers them as a device-independent bitmap.
+// offers them as a device-independent bitmap, and its pixels, from the
+// bitmap itself where there is one (a system's synthesized DIB may be in
+// a layout the reader does not take).
 std::optional<ButtonFace> FaceFromClipboard() {
   if (!clipboard::OpenWithRetry(1)) return std::nullopt;
   std::optional<ButtonFace> face;
-  if (HANDLE dib = clipboard::GetData(kDibFormat)) {
-    face = ButtonFace{ButtonFace::Source::kPasted, {}, false};
+  HANDLE dib = clipboard::GetData(clipboard::kDib);
+  HANDLE bitmap = clipboard::GetData(clipboard::kBitmap);
+  if (dib || bitmap) face = ButtonFace{ButtonFace::Source::kPasted, {}, false, {}, {}};
+  if (dib) {
     clipboard::BlockLock lock(static_cast<HGLOBAL>(dib));
     if (lock) face->bitmap.assign(lock.data(), lock.data() + lock.size());
-  } else if (clipboard::GetData(kBitmapFormat)) {
-    face = ButtonFace{ButtonFace::Source::kPasted, {}, false};
   }
+  if (face) face->pixels = bitmap ? graphics::PixelsOf(static_cast<HBITMAP>(bitmap)) : PixelsOfDib(face->bitmap);
   clipboard::Close();
   return face;
 }
 
-com::ComPtr<IDispatch> RequiredPicture(const Arg& value) {
+// Office copies the picture's bitmap: the client may free it afterwards.
+ui::Bitmap RequiredPicture(const Arg& value) {
   auto picture = value.Object();
-  if (!picture) ThrowInvalidArgument("Invalid procedure call or argument");
-  return picture;
+  ui::Bitmap pixels = graphics::PixelsOfPicture(picture.get());
+  if (pixels.Empty()) ThrowInvalidArgument("Invalid procedure call or argument");
+  return pixels;
 }
 
 }  // namespace
@@ -55,7 +71,7 @@ void ButtonFaceMembers::PutFaceId(Args& args) {
   if (faceId < 0) ThrowInvalidArgument("Invalid procedure call or argument");
   auto control = Live();
   control->props().faceId = faceId;
-  control->face() = ButtonFace{ButtonFace::Source::kFaceId, {}, false};
+  control->face() = ButtonFace{ButtonFace::Source::kFaceId, {}, false, {}, {}};
 }
 
 com::Variant ButtonFaceMembers::PasteFace(Args&) {
@@ -78,8 +94,8 @@ com::Variant ButtonFaceMembers::GetPicture(Args&) {
 }
 
 void ButtonFaceMembers::PutPicture(Args& args) {
-  RequiredPicture(args.value());
-  Live()->face() = ButtonFace{ButtonFace::Source::kPicture, {}, false};
+  ui::Bitmap pixels = RequiredPicture(args.value());
+  Live()->face() = ButtonFace{ButtonFace::Source::kPicture, {}, false, std::move(pixels), {}};
 }
 
 com::Variant ButtonFaceMembers::GetMask(Args&) {
@@ -88,8 +104,10 @@ com::Variant ButtonFaceMembers::GetMask(Args&) {
 }
 
 void ButtonFaceMembers::PutMask(Args& args) {
-  RequiredPicture(args.value());
-  Live()->face().hasMask = true;
+  ui::Bitmap mask = RequiredPicture(args.value());
+  ButtonFace& face = Live()->face();
+  face.hasMask = true;
+  face.mask = std::move(mask);
 }
 
 }  // namespace corvane::sim::office

@@ -91,7 +91,7 @@ TEST_F(BarStoreTest, PermanentBarsAndControlsKeepEveryProperty) {
                         0,
                         -1,
                         0};
-  button->face() = ButtonFace{ButtonFace::Source::kPasted, {0x00, 0x7F, 0xFF}, false};
+  button->face() = ButtonFace{ButtonFace::Source::kPasted, {0x00, 0x7F, 0xFF}, false, {}, {}};
   auto combo = bar->AddControl(ControlSpec{Office::msoControlComboBox, 1, u"", 0, false});
   combo->items() = {u"one", u"two"};
   combo->props().text = u"two";

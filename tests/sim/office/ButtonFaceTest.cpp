@@ -7,6 +7,8 @@
 #include "platform/clipboard/BlockLock.h"
 #include "platform/clipboard/Clipboard.h"
 #include "platform/com/Variant.h"
+#include "platform/graphics/GdiObject.h"
+#include "platform/graphics/Picture.h"
 #include "sim/office/model/CommandBarSet.h"
 #include "sim/office/model/Control.h"
 #include "sim/office/model/OfficeError.h"
@@ -17,7 +19,6 @@ namespace corvane::sim::office::testing {
 namespace {
 
 using com::Variant;
-using Picture = StubDispatch<IDispatch>;
 
 class ButtonFaceTest : public OfficeObjectsTest {
  protected:
@@ -54,14 +55,24 @@ TEST_F(ButtonFaceTest, PictureAndMaskFollowTheVersionSwitch) {
 
 TEST_F(ButtonFaceTest, PictureAndMaskSetTheFace) {
   com::Dispatch button = AddButton(u"Corvane", u"f");
-  auto picture = com::Make<Picture>();
-  button.Put(u"Picture", Variant(picture));
+  const ui::Bitmap shown{2, 1, {0xFF00FF, 0x123456}};
+  graphics::BitmapHandle bitmap(graphics::CreateColorBitmap(shown));
+  graphics::BitmapHandle mask(graphics::CreateMaskBitmap(2, 1, {true, false}));
+  button.Put(u"Picture", Variant(graphics::CreateBitmapPicture(bitmap.get(), nullptr).as<IDispatch>()));
+  // Office copies the pixels: the caller's bitmap may go.
+  bitmap.reset();
   EXPECT_EQ(Model()->face().source, ButtonFace::Source::kPicture);
+  EXPECT_EQ(Model()->face().pixels.pixels, shown.pixels);
   EXPECT_FALSE(Model()->face().hasMask);
-  button.Put(0x60050010, Variant(picture));
+  button.Put(0x60050010, Variant(graphics::CreateBitmapPicture(mask.get(), nullptr).as<IDispatch>()));
   EXPECT_TRUE(Model()->face().hasMask);
+  EXPECT_EQ(Model()->face().mask.pixels, (std::vector<uint32_t>{0xFFFFFF, 0}));
   EXPECT_FALSE(button.Get(u"BuiltInFace").ToBool());
+  // Nothing but a bitmap picture makes a face.
   EXPECT_EQ(FailureOf([&] { button.Put(u"Mask", Variant(com::ComPtr<IDispatch>())); }), kInvalidArgument);
+  EXPECT_EQ(FailureOf([&] { button.Put(u"Picture", Variant(com::Make<StubDispatch<IDispatch>>())); }),
+            kInvalidArgument);
+  EXPECT_EQ(Model()->face().pixels.pixels, shown.pixels);
 
   button.Put(0x60050000, Variant(true));
   EXPECT_TRUE(button.Get(u"BuiltInFace").ToBool());

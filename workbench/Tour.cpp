@@ -58,12 +58,12 @@ cell A5
 click "Row GT"
 show
 
-say "11 Subtotals selects the subtotal lines of the field under the active cell (Region)."
+say "11 Subtotals selects the subtotal lines of the field under the active cell (Region: Sum and Count)."
 cell A5
 click Subtotals
 show
 
-say "12 Next subtotal moves to the next subtotal line of that field."
+say "12 Next subtotal selects the lines of one subtotal function of that field, the next one each click."
 click "Next subtotal"
 show
 
@@ -101,7 +101,7 @@ say "20 Fit rows fits the table's rows."
 click "Fit rows"
 show
 
-say "21 Update lays the table out again."
+say "21 Update refreshes the table (Excel reports the update)."
 click Update
 show
 
@@ -110,7 +110,7 @@ answer No
 click "Clear format"
 show
 
-say "Yes clears them."
+say "Yes clears them: the data field loses its Currency style."
 answer Yes
 click "Clear format"
 show

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sstream>
 
 #include "tests/workbench/WorkbenchFixture.h"
 
@@ -62,6 +63,22 @@ TEST_F(ProgramTest, OpensTheWorkbooksOfAFile) {
   EXPECT_EQ(result.status, 0) << result.errors << result.out;
   EXPECT_NE(result.out.find("Workbook Orchard.xls  sheets: [Harvest] Summary Trend (chart)"), std::string::npos)
       << result.out;
+}
+
+TEST_F(ProgramTest, WithATerminalAndNothingAskedItSaysSoAndShowsTheTour) {
+  std::istringstream in;
+  std::ostringstream out, errors;
+  const int status = RunProgram({"--data", Data()}, {in, out, errors, true});
+  EXPECT_EQ(status, 0) << errors.str();
+  EXPECT_EQ(out.str().rfind("The interactive mode is not built yet; here is the tour instead.\n", 0), 0u);
+  EXPECT_NE(out.str().find("> click About"), std::string::npos);
+}
+
+TEST_F(ProgramTest, HelpShowsTheUsageAndStartsNothing) {
+  const auto result = RunWorkbench({"--help"});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.out.rfind("usage: corvane-workbench", 0), 0u);
+  EXPECT_FALSE(std::filesystem::exists(Data()));
 }
 
 }  // namespace

@@ -129,13 +129,26 @@ std::optional<Fault> Instrumentation::FaultFor(const Key& key, uint64_t number) 
 }
 
 std::optional<Fault> Instrumentation::BeginCall(std::u16string_view type, std::u16string_view member) {
-  std::lock_guard lock(mutex_);
-  Key key(type, member);
-  const uint64_t number = ++hostCalls_;
-  auto fault = FaultFor(key, number);
-  ++calls_[std::move(key)];
-  if (fault) ++injected_;
+  std::optional<Fault> fault;
+  uint64_t number = 0;
+  CallObserver observer;
+  {
+    std::lock_guard lock(mutex_);
+    Key key(type, member);
+    number = ++hostCalls_;
+    fault = FaultFor(key, number);
+    ++calls_[std::move(key)];
+    if (fault) ++injected_;
+    observer = observer_;
+  }
+  // Outside the lock: an observer may ask for the counts.
+  if (observer) observer(number, type, member);
   return fault;
+}
+
+void Instrumentation::SetCallObserver(CallObserver observer) {
+  std::lock_guard lock(mutex_);
+  observer_ = std::move(observer);
 }
 
 void Instrumentation::CountNameLookup(std::u16string_view type, std::u16string_view name) {

@@ -18,6 +18,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -65,6 +66,12 @@ class Instrumentation {
 
   EventLog& log() { return log_; }
 
+  // Told of every host call as it is counted, with its number, type and
+  // member (the workbench shows the calls an add-in makes); empty to stop.
+  // Reset keeps it.
+  using CallObserver = std::function<void(uint64_t number, std::u16string_view type, std::u16string_view member)>;
+  void SetCallObserver(CallObserver observer);
+
   // Hooks of the dispatch base and the connection points.
   std::optional<Fault> BeginCall(std::u16string_view type, std::u16string_view member);
   void CountNameLookup(std::u16string_view type, std::u16string_view name);
@@ -102,6 +109,7 @@ class Instrumentation {
   std::optional<NumberedFault> callFault_;
   std::optional<NumberedFault> afterFault_;
   EventLog log_;
+  CallObserver observer_;
 };
 
 }  // namespace corvane::sim

@@ -42,11 +42,11 @@ Script ChooseScript(const Options& options, ProgramStreams& streams) {
   return script;
 }
 
-std::vector<WorkbookSpec> Workbooks(const Options& options) {
+std::vector<WorkbookPlan> Workbooks(const Options& options) {
   return options.workbook ? WorkbookReader::ReadFile(*options.workbook) : SampleWorkbooks();
 }
 
-int RunSession(const Options& options, std::vector<WorkbookSpec> workbooks, Script& script, ProgramStreams& streams) {
+int RunSession(const Options& options, std::vector<WorkbookPlan> workbooks, Script& script, ProgramStreams& streams) {
   std::optional<Session> session;
   try {
     SessionConfig config{DataFolder::Resolve(options.data),
@@ -75,7 +75,7 @@ std::u16string DefaultLibrary() {
 
 int RunProgram(const std::vector<std::string>& arguments, ProgramStreams streams) {
   Options options;
-  std::vector<WorkbookSpec> workbooks;
+  std::vector<WorkbookPlan> workbooks;
   Script script;
   try {
     options = ParseOptions(arguments);

@@ -84,7 +84,7 @@ std::string SampleWorkbookText() {
   return "# The embedded sample.\nworkbook Sales.xls\nrecords\n" + SalesRecords() + "end\n" + kSalesTables + kTargets;
 }
 
-std::vector<WorkbookSpec> SampleWorkbooks() {
+std::vector<WorkbookPlan> SampleWorkbooks() {
   std::istringstream in(SampleWorkbookText());
   return WorkbookReader("<sample>").Read(in);
 }

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "workbench/WorkbookSpec.h"
+#include "workbench/WorkbookPlan.h"
 
 namespace corvane::workbench {
 
 std::string SampleWorkbookText();
-std::vector<WorkbookSpec> SampleWorkbooks();
+std::vector<WorkbookPlan> SampleWorkbooks();
 
 }  // namespace corvane::workbench

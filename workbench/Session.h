@@ -16,7 +16,7 @@
 #include "workbench/BoxRecorder.h"
 #include "workbench/CallTrace.h"
 #include "workbench/DataFolder.h"
-#include "workbench/WorkbookSpec.h"
+#include "workbench/WorkbookPlan.h"
 
 namespace corvane::sim::office {
 class Bar;
@@ -30,7 +30,7 @@ namespace corvane::workbench {
 struct SessionConfig {
   std::filesystem::path data;
   std::u16string library;
-  std::vector<WorkbookSpec> workbooks;
+  std::vector<WorkbookPlan> workbooks;
 };
 
 class Session {

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "sim/excel/model/AppModel.h"
-#include "workbench/WorkbookSpec.h"
+#include "workbench/WorkbookPlan.h"
 
 namespace corvane::workbench {
 
-void OpenWorkbooks(sim::excel::AppModel& app, const std::vector<WorkbookSpec>& workbooks);
+void OpenWorkbooks(sim::excel::AppModel& app, const std::vector<WorkbookPlan>& workbooks);
 
 }  // namespace corvane::workbench

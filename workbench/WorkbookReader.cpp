@@ -55,13 +55,13 @@ const std::map<std::string, WorkbookReader::Handler>& WorkbookReader::Handlers()
   return handlers;
 }
 
-std::vector<WorkbookSpec> WorkbookReader::ReadFile(const std::string& path) {
+std::vector<WorkbookPlan> WorkbookReader::ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw WorkbookError(path + ": cannot be read");
   return WorkbookReader(path).Read(in);
 }
 
-std::vector<WorkbookSpec> WorkbookReader::Read(std::istream& in) {
+std::vector<WorkbookPlan> WorkbookReader::Read(std::istream& in) {
   std::string text;
   while (std::getline(in, text)) {
     ++line_;
@@ -157,7 +157,7 @@ void WorkbookReader::Table(const Words& words) {
   FinishTable();
   auto& book = CurrentWorkbook();
   if (book.records.fields.empty()) Fail("a table needs the workbook's records first");
-  const SheetSpec& sheet = WorksheetNamed(words[3]);
+  const SheetPlan& sheet = WorksheetNamed(words[3]);
   const auto cell = sim::excel::ParseAddress(Utf16(words[5]));
   if (!cell || cell->size() != 1 || cell->front().count() != 1) Fail("\"" + words[5] + "\" is not one cell");
   for (const auto& table : book.tables) {
@@ -257,7 +257,7 @@ void WorkbookReader::PageItem(const Words& words) {
 void WorkbookReader::Select(const Words& words) {
   if (words.size() != 3) Fail("expected: select SHEET RANGE");
   FinishTable();
-  const SheetSpec& sheet = WorksheetNamed(words[1]);
+  const SheetPlan& sheet = WorksheetNamed(words[1]);
   const auto areas = sim::excel::ParseAddress(Utf16(words[2]));
   if (!areas) Fail("\"" + words[2] + "\" is no address");
   CurrentWorkbook().start = StartSelection{sheet.name, sim::excel::Areas(*areas)};
@@ -267,13 +267,13 @@ void WorkbookReader::FinishTable() {
   if (!inTable_) return;
   inTable_ = false;
   auto& book = workbooks_.back();
-  const TableSpec& table = book.tables.back();
+  const TablePlan& table = book.tables.back();
   const int at = line_;
   line_ = tableLine_;
   try {
     const auto layout = pivot::PivotLayout::Compute(book.records, table.definition);
     for (size_t i = 0; i + 1 < book.tables.size(); ++i) {
-      const TableSpec& other = book.tables[i];
+      const TablePlan& other = book.tables[i];
       if (other.sheet != table.sheet) continue;
       const auto footprint = pivot::PivotLayout::Compute(book.records, other.definition).table_range2();
       if (footprint.intersects(layout.table_range2())) {
@@ -293,7 +293,7 @@ void WorkbookReader::FinishWorkbook() {
   if (workbooks_.back().sheets.empty()) Fail("the workbook \"" + Utf8(workbooks_.back().name) + "\" has no sheet");
 }
 
-WorkbookSpec& WorkbookReader::CurrentWorkbook() {
+WorkbookPlan& WorkbookReader::CurrentWorkbook() {
   if (!inWorkbook_) Fail("a \"workbook NAME\" line must come first");
   return workbooks_.back();
 }
@@ -303,7 +303,7 @@ pivot::PivotDefinition& WorkbookReader::CurrentTable() {
   return workbooks_.back().tables.back().definition;
 }
 
-const SheetSpec& WorkbookReader::WorksheetNamed(const std::string& name) {
+const SheetPlan& WorkbookReader::WorksheetNamed(const std::string& name) {
   for (const auto& sheet : CurrentWorkbook().sheets) {
     if (!EqualNoCase(Utf8(sheet.name), name)) continue;
     if (sheet.kind != SheetKind::Worksheet) Fail("\"" + name + "\" is a chart sheet");

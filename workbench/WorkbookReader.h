@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "workbench/WorkbookSpec.h"
+#include "workbench/WorkbookPlan.h"
 
 namespace corvane::workbench {
 
@@ -26,9 +26,9 @@ class WorkbookReader {
   // `file` names the source in errors.
   explicit WorkbookReader(std::string file) : file_(std::move(file)) {}
 
-  std::vector<WorkbookSpec> Read(std::istream& in);
+  std::vector<WorkbookPlan> Read(std::istream& in);
   // WorkbookError "<path>: cannot be read" for a missing file.
-  static std::vector<WorkbookSpec> ReadFile(const std::string& path);
+  static std::vector<WorkbookPlan> ReadFile(const std::string& path);
 
  private:
   using Words = std::vector<std::string>;
@@ -55,16 +55,16 @@ class WorkbookReader {
   void AddSheet(const Words& words, sim::excel::SheetKind kind);
   void FinishTable();
   void FinishWorkbook();
-  WorkbookSpec& CurrentWorkbook();
+  WorkbookPlan& CurrentWorkbook();
   pivot::PivotDefinition& CurrentTable();
-  const SheetSpec& WorksheetNamed(const std::string& name);
+  const SheetPlan& WorksheetNamed(const std::string& name);
   std::u16string Field(const std::string& name);
   std::vector<std::u16string> Fields(const Words& words);
   [[noreturn]] void Fail(const std::string& what) const;
 
   std::string file_;
   int line_ = 0;
-  std::vector<WorkbookSpec> workbooks_;
+  std::vector<WorkbookPlan> workbooks_;
   bool inWorkbook_ = false;
   bool inRecords_ = false;
   bool inTable_ = false;

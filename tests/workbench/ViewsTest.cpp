@@ -19,7 +19,7 @@ namespace {
 using sim::office::Bar;
 using sim::office::Control;
 
-struct ButtonSpec {
+struct ButtonPlan {
   const char16_t* caption;
   bool enabled;
   bool pressed;
@@ -27,18 +27,18 @@ struct ButtonSpec {
   const char16_t* tag;
 };
 
-std::shared_ptr<Bar> MakeBar(const std::vector<ButtonSpec>& buttons) {
+std::shared_ptr<Bar> MakeBar(const std::vector<ButtonPlan>& buttons) {
   sim::office::BarProperties props;
   props.name = u"Corvane AutoFormat XL";
   props.visible = true;
   auto bar = std::make_shared<Bar>(props, 0, false, false);
-  for (const auto& spec : buttons) {
+  for (const auto& plan : buttons) {
     auto control = bar->AddControl({});
-    control->props().caption = spec.caption;
-    control->props().enabled = spec.enabled;
-    control->props().state = spec.pressed ? Office::msoButtonDown : Office::msoButtonUp;
-    control->props().beginGroup = spec.beginGroup;
-    control->props().tag = spec.tag;
+    control->props().caption = plan.caption;
+    control->props().enabled = plan.enabled;
+    control->props().state = plan.pressed ? Office::msoButtonDown : Office::msoButtonUp;
+    control->props().beginGroup = plan.beginGroup;
+    control->props().tag = plan.tag;
   }
   return bar;
 }

@@ -46,7 +46,7 @@ struct ScriptResult {
 
 class WorkbenchTest : public ::testing::Test {
  protected:
-  void StartSession(std::vector<WorkbookSpec> workbooks = SampleWorkbooks()) {
+  void StartSession(std::vector<WorkbookPlan> workbooks = SampleWorkbooks()) {
     session = std::make_unique<Session>(SessionConfig{folder.path() / "data", DefaultLibrary(), std::move(workbooks)});
     session->Start();
   }

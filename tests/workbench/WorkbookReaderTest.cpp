@@ -10,7 +10,7 @@
 namespace corvane::workbench::testing {
 namespace {
 
-std::vector<WorkbookSpec> Read(const std::string& text) {
+std::vector<WorkbookPlan> Read(const std::string& text) {
   std::istringstream in(text);
   return WorkbookReader("f.workbook").Read(in);
 }

@@ -14,7 +14,7 @@ namespace corvane::graphics {
 namespace {
 
 using corvane::testing::BitmapFileOf;
-using corvane::testing::BitmapSpec;
+using corvane::testing::BitmapPlan;
 using corvane::testing::PixelsOf;
 
 uint32_t Checker(int x, int y) { return static_cast<uint32_t>((x + 2 * y) % 2); }
@@ -22,7 +22,7 @@ uint32_t Checker(int x, int y) { return static_cast<uint32_t>((x + 2 * y) % 2); 
 TEST(BitmapFileTest, EveryDepthReadsAsTheSamePixels) {
   struct Case {
     const char* what;
-    BitmapSpec spec;
+    BitmapPlan plan;
   };
   const std::vector<uint32_t> two{0x102030, 0xF0E0D0};
   const std::vector<uint32_t> sixteen{0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
@@ -37,13 +37,13 @@ TEST(BitmapFileTest, EveryDepthReadsAsTheSamePixels) {
       {"top-down rows", {6, 3, 24, true, {}, [](int x, int y) { return 0x010101u * (x * 10 + y); }}},
   };
   for (const Case& c : cases) {
-    const std::vector<uint8_t> file = BitmapFileOf(c.spec);
+    const std::vector<uint8_t> file = BitmapFileOf(c.plan);
     const DecodedBitmap decoded = DecodeBitmapFile(file);
-    const ui::Bitmap expected = PixelsOf(c.spec);
+    const ui::Bitmap expected = PixelsOf(c.plan);
     EXPECT_EQ(decoded.pixels.width, expected.width) << c.what;
     EXPECT_EQ(decoded.pixels.height, expected.height) << c.what;
     EXPECT_EQ(decoded.pixels.pixels, expected.pixels) << c.what;
-    EXPECT_EQ(decoded.palette, c.spec.palette) << c.what;
+    EXPECT_EQ(decoded.palette, c.plan.palette) << c.what;
     // The same bits without the file header, as the clipboard holds them.
     const DecodedBitmap dib = DecodeDib(file.data() + 14, file.size() - 14);
     EXPECT_EQ(dib.pixels.pixels, expected.pixels) << c.what;
@@ -88,9 +88,9 @@ TEST(BitmapFileTest, DamagedFilesAreRefusedNamingTheFault) {
 }
 
 TEST(BitmapFileTest, APixelOutsideTheColourTableIsRefused) {
-  BitmapSpec spec{4, 1, 8, false, {0x111111, 0x222222}, [](int x, int) { return static_cast<uint32_t>(x); }};
+  BitmapPlan plan{4, 1, 8, false, {0x111111, 0x222222}, [](int x, int) { return static_cast<uint32_t>(x); }};
   try {
-    DecodeBitmapFile(BitmapFileOf(spec));
+    DecodeBitmapFile(BitmapFileOf(plan));
     ADD_FAILURE() << "read";
   } catch (const com::ComError& error) {
     EXPECT_EQ(com::Utf16ToUtf8(error.description()), "Not a readable bitmap: a pixel outside the colour table");

@@ -15,12 +15,12 @@ namespace corvane::workbench {
 
 namespace pivot = sim::excel::pivot;
 
-struct SheetSpec {
+struct SheetPlan {
   std::u16string name;
   sim::excel::SheetKind kind = sim::excel::SheetKind::Worksheet;
 };
 
-struct TableSpec {
+struct TablePlan {
   std::u16string sheet;
   pivot::PivotDefinition definition;
 };
@@ -31,11 +31,11 @@ struct StartSelection {
   sim::excel::Areas areas;
 };
 
-struct WorkbookSpec {
+struct WorkbookPlan {
   std::u16string name;
-  std::vector<SheetSpec> sheets;
+  std::vector<SheetPlan> sheets;
   pivot::PivotSource records;
-  std::vector<TableSpec> tables;
+  std::vector<TablePlan> tables;
   std::optional<StartSelection> start;
 };
 

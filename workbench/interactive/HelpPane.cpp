@@ -5,25 +5,27 @@
 namespace corvane::workbench {
 
 const std::vector<std::string>& HelpPane::Lines() {
-  static const std::vector<std::string> lines{
-      "Keys",
-      "  arrows            move the active cell (on the toolbar: the focused button)",
-      "  Shift+arrows      extend the selection",
-      "  c                 Ctrl held on/off: arrows and clicks then add areas, buttons get a Ctrl+click",
-      "  Tab, Shift+Tab    focus to the toolbar and back; Escape back to the sheet",
-      "  Enter, Space      on the toolbar: click the focused button",
-      "  [  ]              previous / next sheet;  w  next workbook",
-      "  a                 the COM Add-ins dialog (unload or load Corvane)",
-      "  R                 restart Excel",
-      "  l                 the host-call pane: calls into Excel and events, per action",
-      "  F12               write the screen's text to screen.txt in the data folder",
-      "  F1, ?             this help;  q  quit Excel",
-      "Mouse",
-      "  click a cell, drag over a range, Ctrl+click to add an area; click a button or a sheet tab",
-      "Boxes",
-      "  Left/Right or Tab choose, Enter presses, a button's first letter presses it, Escape cancels",
-      "",
-      "Press any key to go back."};
+  static const std::vector<std::string> lines{"Keys",
+                                              "  arrows          move the active cell; on the toolbar, the focus",
+                                              "  Shift+arrows    extend the selection",
+                                              "  c               Ctrl held on/off: clicks and arrows add areas,",
+                                              "                  buttons get a Ctrl+click",
+                                              "  Tab, Shift+Tab  focus to the toolbar and back (Escape: the sheet)",
+                                              "  Enter, Space    on the toolbar: click the focused button",
+                                              "  [  ]  w         previous / next sheet; next workbook",
+                                              "  a               COM Add-ins dialog (unload or load Corvane)",
+                                              "  R               restart Excel",
+                                              "  l               host-call pane: calls and events per action",
+                                              "  F12             write the screen's text to screen.txt (data folder)",
+                                              "  F1, ?           this help;  q  quit Excel",
+                                              "Mouse",
+                                              "  click a cell, drag a range, Ctrl+click adds an area;",
+                                              "  click a button or a sheet tab",
+                                              "Boxes",
+                                              "  Left/Right or Tab choose, Enter presses, a first letter presses",
+                                              "  its button, Escape cancels",
+                                              "",
+                                              "Press any key to go back."};
   return lines;
 }
 

@@ -12,20 +12,27 @@ ui::Button BoxRecorder::ShowMessage(const ui::MessageBoxRequest& request) {
     const auto offered = std::find(request.buttons.begin(), request.buttons.end(), answers_.front());
     if (offered != request.buttons.end()) answer = *offered;
     answers_.pop_front();
+  } else if (answerer_) {
+    answer = answerer_->AnswerMessage(request);
   }
   shown_.push_back({request.caption, request.text, request.buttons, com::Utf8ToUtf16(ui::ButtonName(answer)), false});
   return answer;
 }
 
-int BoxRecorder::ShowDialog(const ui::ModalDialog& dialog) {
-  ShownBox box{dialog.caption, {}, {}, {}, true};
+std::u16string BoxRecorder::DialogText(const ui::ModalDialog& dialog) {
+  std::u16string text;
   for (const auto& control : dialog.controls) {
     if (control.kind == ui::ControlKind::Label || control.kind == ui::ControlKind::Link) {
-      if (!box.text.empty()) box.text += u'\n';
-      box.text += control.text;
+      if (!text.empty()) text += u'\n';
+      text += control.text;
     }
   }
-  const ui::DialogControl* button = ui::DefaultButton(dialog);
+  return text;
+}
+
+int BoxRecorder::ShowDialog(const ui::ModalDialog& dialog) {
+  ShownBox box{dialog.caption, DialogText(dialog), {}, {}, true};
+  const ui::DialogControl* button = answerer_ ? answerer_->AnswerDialog(dialog) : ui::DefaultButton(dialog);
   box.answer = button ? button->text : u"(closed)";
   shown_.push_back(std::move(box));
   return button && button->modalResult ? button->modalResult : ui::kDialogClosed;

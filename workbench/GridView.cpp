@@ -19,26 +19,9 @@ constexpr int32_t kRowLabelWidth = 5;
 constexpr int32_t kMinimumRows = 8;
 constexpr int32_t kMinimumColumns = 5;
 
-int32_t CharactersOf(double width) { return std::clamp(static_cast<int32_t>(std::lround(width)), 1, 40); }
-
 // Characters of UTF-8 text (continuation bytes not counted).
 size_t Length(const std::string& text) {
   return std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
-}
-
-std::string Fit(const std::string& text, size_t width, bool right) {
-  if (Length(text) > width) {
-    if (right) return std::string(width, '#');
-    std::string cut;
-    size_t count = 0;
-    for (char c : text) {
-      if ((static_cast<unsigned char>(c) & 0xC0) != 0x80 && count++ == width) break;
-      cut += c;
-    }
-    return cut;
-  }
-  const std::string pad(width - Length(text), ' ');
-  return right ? pad + text : text + pad;
 }
 
 std::string Number(double value) {
@@ -59,6 +42,23 @@ std::u16string GridView::ShownText(const sim::excel::AppModel& app, const SheetM
   return NumberFormatter(app.user_notation()).Format(data.value, data.number_format);
 }
 
+int32_t GridView::CharactersOf(double width) { return std::clamp(static_cast<int32_t>(std::lround(width)), 1, 40); }
+
+std::string GridView::FitToWidth(const std::string& text, size_t width, bool right) {
+  if (Length(text) > width) {
+    if (right) return std::string(width, '#');
+    std::string cut;
+    size_t count = 0;
+    for (char c : text) {
+      if ((static_cast<unsigned char>(c) & 0xC0) != 0x80 && count++ == width) break;
+      cut += c;
+    }
+    return cut;
+  }
+  const std::string pad(width - Length(text), ' ');
+  return right ? pad + text : text + pad;
+}
+
 std::string GridView::Render() const {
   const auto sheet = app_.active_sheet();
   if (!sheet) return "No workbook open.\n";
@@ -69,28 +69,50 @@ std::string GridView::Render() const {
   const int32_t rows = std::min(std::max({areas.bottom(), active.row, kMinimumRows}) + 1, sim::excel::kMaxRows);
   const int32_t columns =
       std::min(std::max({areas.right(), active.column, kMinimumColumns}) + 1, sim::excel::kMaxColumns);
-  std::string text = Header(*sheet, columns);
-  for (int32_t row = 1; row <= rows; ++row) text += Line(*sheet, areas, row, columns);
+  const GridModel model = Model({1, 1}, rows, columns);
+  std::string text = Header(model.columns);
+  for (const auto& row : model.rows) text += Line(row, model.columns);
   return text + Sizes(*sheet, rows, columns);
 }
 
-std::string GridView::Header(const SheetModel& sheet, int32_t columns) const {
-  std::string text(kRowLabelWidth, ' ');
-  for (int32_t column = 1; column <= columns; ++column) {
-    text += "   " +
-            Fit(com::Utf16ToUtf8(sim::excel::ColumnLetters(column)), CharactersOf(sheet.column_width(column)), false);
+GridModel GridView::Model(CellRef origin, int32_t rows, int32_t columns) const {
+  GridModel model;
+  const auto sheet = app_.active_sheet();
+  if (!sheet || !sheet->is_worksheet()) return model;
+  const PivotAreas areas(*sheet);
+  const int32_t right = std::min(origin.column + columns - 1, sim::excel::kMaxColumns);
+  const int32_t bottom = std::min(origin.row + rows - 1, sim::excel::kMaxRows);
+  for (int32_t column = origin.column; column <= right; ++column) {
+    model.columns.push_back(
+        {column, com::Utf16ToUtf8(sim::excel::ColumnLetters(column)), CharactersOf(sheet->column_width(column))});
   }
+  for (int32_t row = origin.row; row <= bottom; ++row) {
+    GridRow line{row, {}};
+    for (int32_t column = origin.column; column <= right; ++column) {
+      line.cells.push_back(Cell(*sheet, {row, column}, areas.MarkAt({row, column})));
+    }
+    model.rows.push_back(std::move(line));
+  }
+  return model;
+}
+
+std::string GridView::Header(const std::vector<GridColumn>& columns) {
+  std::string text(kRowLabelWidth, ' ');
+  for (const auto& column : columns) text += "   " + FitToWidth(column.letters, column.width, false);
   return text + "\n";
 }
 
-std::string GridView::Line(const SheetModel& sheet, const PivotAreas& areas, int32_t row, int32_t columns) const {
-  std::string text = Fit(std::to_string(row), kRowLabelWidth, true);
-  for (int32_t column = 1; column <= columns; ++column) text += Cell(sheet, {row, column}, areas.MarkAt({row, column}));
+std::string GridView::Line(const GridRow& row, const std::vector<GridColumn>& columns) {
+  std::string text = FitToWidth(std::to_string(row.row), kRowLabelWidth, true);
+  for (size_t i = 0; i < row.cells.size(); ++i) {
+    const GridCell& cell = row.cells[i];
+    text += std::string{' ', cell.area, cell.mark} + FitToWidth(cell.text, columns[i].width, cell.number);
+  }
   while (!text.empty() && text.back() == ' ') text.pop_back();
   return text + "\n";
 }
 
-std::string GridView::Cell(const SheetModel& sheet, CellRef cell, char area) const {
+GridCell GridView::Cell(const SheetModel& sheet, CellRef cell, char area) const {
   const auto selection = app_.selection();
   char selected = ' ';
   if (selection && selection->active_cell == cell) {
@@ -99,8 +121,7 @@ std::string GridView::Cell(const SheetModel& sheet, CellRef cell, char area) con
     selected = '*';
   }
   const bool number = std::holds_alternative<double>(sheet.cell(cell).value);
-  const std::string shown = com::Utf16ToUtf8(ShownText(app_, sheet, cell));
-  return std::string{' ', area, selected} + Fit(shown, CharactersOf(sheet.column_width(cell.column)), number);
+  return {com::Utf16ToUtf8(ShownText(app_, sheet, cell)), area, selected, number};
 }
 
 std::string GridView::Sizes(const SheetModel& sheet, int32_t rows, int32_t columns) const {

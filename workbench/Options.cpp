@@ -25,7 +25,7 @@ const char* Usage() {
          "  --workbook FILE  open the workbooks of FILE instead of the sample\n"
          "  --library FILE   the add-in library to register (default: the one built with the workbench)\n"
          "  --script FILE    run a script; without it a script is read from standard input when that\n"
-         "                   is not a terminal\n"
+         "                   is not a terminal, and on a terminal the workbench is interactive\n"
          "  --tour           run the tour of the toolbar's 23 buttons on the sample\n";
 }
 

@@ -14,6 +14,7 @@
 #include "workbench/Session.h"
 #include "workbench/Tour.h"
 #include "workbench/WorkbookReader.h"
+#include "workbench/interactive/InteractiveMode.h"
 
 namespace corvane::workbench {
 namespace {
@@ -31,7 +32,7 @@ Script ChooseScript(const Options& options, ProgramStreams& streams) {
     if (!*script.owned) throw OptionsError(*options.script + ": cannot be read");
     script.name = *options.script;
   } else if (options.tour || streams.inIsTerminal) {
-    if (!options.tour) streams.out << "The interactive mode is not built yet; here is the tour instead.\n";
+    if (!options.tour) streams.out << "This build has no interactive mode; here is the tour instead.\n";
     script.owned = std::make_unique<std::istringstream>(TourScript());
     script.name = "tour";
   } else {
@@ -46,15 +47,26 @@ std::vector<WorkbookPlan> Workbooks(const Options& options) {
   return options.workbook ? WorkbookReader::ReadFile(*options.workbook) : SampleWorkbooks();
 }
 
+bool WantsInteractive(const Options& options, const ProgramStreams& streams) {
+  return !options.script && !options.tour && streams.inIsTerminal && streams.openTerminal;
+}
+
+SessionConfig ConfigOf(const Options& options, std::vector<WorkbookPlan> workbooks) {
+  return {DataFolder::Resolve(options.data), options.library ? com::Utf8ToUtf16(*options.library) : DefaultLibrary(),
+          std::move(workbooks)};
+}
+
+void NotStarted(const std::exception& error, ProgramStreams& streams) {
+  streams.errors << "corvane-workbench: Excel with Corvane did not start: " << error.what() << "\n";
+}
+
 int RunSession(const Options& options, std::vector<WorkbookPlan> workbooks, Script& script, ProgramStreams& streams) {
   std::optional<Session> session;
   try {
-    SessionConfig config{DataFolder::Resolve(options.data),
-                         options.library ? com::Utf8ToUtf16(*options.library) : DefaultLibrary(), std::move(workbooks)};
-    session.emplace(std::move(config));
+    session.emplace(ConfigOf(options, std::move(workbooks)));
     session->Start();
   } catch (const std::exception& error) {
-    streams.errors << "corvane-workbench: Excel with Corvane did not start: " << error.what() << "\n";
+    NotStarted(error, streams);
     return 3;
   }
   ScriptRunner runner(*session, streams.out, streams.errors);
@@ -63,6 +75,35 @@ int RunSession(const Options& options, std::vector<WorkbookPlan> workbooks, Scri
   session->Quit();
   for (const auto& note : session->TakeNotes()) streams.out << "  " << note << "\n";
   return result;
+}
+
+// The terminal is given back before anything is printed.
+int RunInteractive(const Options& options, std::vector<WorkbookPlan> workbooks,
+                   std::unique_ptr<TerminalBackend> terminal, ProgramStreams& streams) {
+  std::optional<Session> session;
+  try {
+    session.emplace(ConfigOf(options, std::move(workbooks)));
+  } catch (const std::exception& error) {
+    terminal.reset();
+    NotStarted(error, streams);
+    return 3;
+  }
+  {
+    InteractiveMode mode(*session, *terminal);
+    try {
+      session->Start();
+    } catch (const std::exception& error) {
+      terminal.reset();
+      NotStarted(error, streams);
+      return 3;
+    }
+    mode.Run();
+  }
+  terminal.reset();
+  streams.out << (session->running() ? "A workbook refused to close; Excel quits as the workbench ends.\n"
+                                     : "Excel quit.\n");
+  for (const auto& note : session->TakeNotes()) streams.out << "  " << note << "\n";
+  return 0;
 }
 
 }  // namespace
@@ -84,11 +125,22 @@ int RunProgram(const std::vector<std::string>& arguments, ProgramStreams streams
       return 0;
     }
     workbooks = Workbooks(options);
-    script = ChooseScript(options, streams);
+    if (!WantsInteractive(options, streams)) script = ChooseScript(options, streams);
   } catch (const std::exception& error) {
     streams.errors << "corvane-workbench: " << error.what() << "\n";
     if (dynamic_cast<const OptionsError*>(&error)) streams.errors << Usage();
     return 2;
+  }
+  if (WantsInteractive(options, streams)) {
+    std::unique_ptr<TerminalBackend> terminal;
+    try {
+      terminal = streams.openTerminal();
+    } catch (const std::exception& error) {
+      streams.errors << "corvane-workbench: " << error.what() << "\n";
+      return 2;
+    }
+    if (terminal) return RunInteractive(options, std::move(workbooks), std::move(terminal), streams);
+    script = ChooseScript(options, streams);
   }
   return RunSession(options, std::move(workbooks), script, streams);
 }

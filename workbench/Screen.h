@@ -18,12 +18,15 @@ class Screen {
   // Takes what happened since the last screen.
   std::string Render();
 
- private:
+  // Parts the interactive screen shows too; they take nothing.
   std::string Workbook() const;
+  // The active cell, the selection and the field under the active cell.
   std::string Position() const;
+  std::string Status() const;
+
+ private:
   std::string Boxes();
   std::string Calls();
-  std::string Status() const;
 
   Session& session_;
   size_t boxesShown_ = 0;

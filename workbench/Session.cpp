@@ -35,6 +35,7 @@ void Session::Start() {
     Note("Registered Corvane (" + com::Utf16ToUtf8(config_.library) + ") in " + data_.root().string());
   }
   run_ = sim::excel::StartExcel();
+  run_->model->set_number_format_asker(numberFormatAsker_);
   NoteAddInEvents();
   OpenWorkbooks(*run_->model, config_.workbooks);
 }
@@ -50,6 +51,11 @@ bool Session::Quit() {
 void Session::Restart() {
   if (!Quit()) throw std::runtime_error("a workbook refused to close: Excel keeps running");
   Start();
+}
+
+void Session::set_number_format_asker(sim::excel::AppModel::NumberFormatAsker asker) {
+  numberFormatAsker_ = std::move(asker);
+  if (running()) run_->model->set_number_format_asker(numberFormatAsker_);
 }
 
 sim::excel::AppModel& Session::app() const { return *run().model; }

@@ -63,6 +63,10 @@ class Session {
   void Unload();
   bool Load();
 
+  // Asked for Excel's number format dialog when no answer was queued; kept
+  // across restarts.
+  void set_number_format_asker(sim::excel::AppModel::NumberFormatAsker asker);
+
   BoxRecorder& boxes() { return boxes_; }
   const BoxRecorder& boxes() const { return boxes_; }
   CallTrace& calls() { return calls_; }
@@ -83,6 +87,7 @@ class Session {
   ui::ScopedPresenter presenterScope_{boxes_};
   CallTrace calls_;
   std::optional<sim::excel::ExcelRun> run_;
+  sim::excel::AppModel::NumberFormatAsker numberFormatAsker_;
   std::vector<std::string> notes_;
   size_t eventMark_ = 0;
   size_t addInMark_ = 0;

@@ -66,12 +66,11 @@ std::string Place(int32_t position) {
   }
 }
 
-// "[Data Area]" enabled, "(Data Area)" disabled, "[#Column GT]" pressed.
-std::string Button(const sim::office::Control& control) {
-  const std::string label = std::to_string(control.index()) + " " + ShortLabel(control);
-  const std::string state = ButtonState(control);
-  if (state == "disabled") return "(" + label + ")";
-  if (state == "pressed") return "[#" + label + "]";
+// "[1 Table]" enabled, "(2 Data)" disabled, "[#17 GT columns]" pressed.
+std::string Button(const ToolbarButton& button) {
+  const std::string label = std::to_string(button.position) + " " + button.label;
+  if (button.state == "disabled") return "(" + label + ")";
+  if (button.state == "pressed") return "[#" + label + "]";
   return "[" + label + "]";
 }
 
@@ -91,20 +90,29 @@ std::string ButtonState(const sim::office::Control& control) {
   return "enabled";
 }
 
+std::vector<ToolbarButton> ToolbarButtons(const sim::office::Bar& bar) {
+  std::vector<ToolbarButton> buttons;
+  for (const auto& control : bar.Controls()) {
+    buttons.push_back({control, control->index(), ShortLabel(*control), ButtonState(*control),
+                       control->props().beginGroup, com::Utf16ToUtf8(control->props().caption)});
+  }
+  return buttons;
+}
+
 std::string RenderToolbar(const std::shared_ptr<sim::office::Bar>& bar) {
   if (!bar) return "Toolbar \"Corvane AutoFormat XL\": not present\n";
   std::string text = "Toolbar \"" + com::Utf16ToUtf8(bar->props().name) + "\" (" +
                      (bar->props().visible ? "visible" : "hidden") + ", " + Place(bar->props().position) +
                      ")   [n label] enabled  (n label) disabled  [#n label] pressed  | group\n";
   std::string line;
-  for (const auto& control : bar->Controls()) {
-    const std::string button = Button(*control);
-    const bool group = control->props().beginGroup && !line.empty();
+  for (const auto& each : ToolbarButtons(*bar)) {
+    const std::string button = Button(each);
+    const bool group = each.beginGroup && !line.empty();
     if (group || line.size() + button.size() + 1 > kLineWidth) {
       text += " " + line + "\n";
       line.clear();
     }
-    line += (line.empty() && control->props().beginGroup ? "| " : line.empty() ? "  " : " ") + button;
+    line += (line.empty() && each.beginGroup ? "| " : line.empty() ? "  " : " ") + button;
   }
   if (!line.empty()) text += " " + line + "\n";
   return text;

@@ -3,8 +3,10 @@
 // groups apart; and finding a button the way a script names it.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace corvane::sim::office {
 class Bar;
@@ -19,6 +21,19 @@ namespace corvane::workbench {
 std::string ShortLabel(const sim::office::Control& control);
 // "enabled", "disabled" or "pressed".
 std::string ButtonState(const sim::office::Control& control);
+
+// One button as the screens show it.
+struct ToolbarButton {
+  std::shared_ptr<sim::office::Control> control;
+  int32_t position = 0;
+  std::string label;
+  // As ButtonState says.
+  std::string state;
+  bool beginGroup = false;
+  std::string caption;
+};
+
+std::vector<ToolbarButton> ToolbarButtons(const sim::office::Bar& bar);
 
 // Lines of text; "not present" when the bar is null.
 std::string RenderToolbar(const std::shared_ptr<sim::office::Bar>& bar);

@@ -12,7 +12,8 @@ int main(int argc, char** argv) {
   CoInitialize(nullptr);
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   const int result = corvane::workbench::RunProgram(
-      arguments, {std::cin, std::cout, std::cerr, corvane::workbench::StandardInputIsTerminal()});
+      arguments, {std::cin, std::cout, std::cerr, corvane::workbench::StandardInputIsTerminal(),
+                  corvane::workbench::OpenTerminal});
   CoUninitialize();
   return result;
 }

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/workbench/FakeTerminal.h"
 #include "tests/workbench/WorkbenchFixture.h"
 
 namespace corvane::workbench::testing {
@@ -65,13 +66,50 @@ TEST_F(ProgramTest, OpensTheWorkbooksOfAFile) {
       << result.out;
 }
 
-TEST_F(ProgramTest, WithATerminalAndNothingAskedItSaysSoAndShowsTheTour) {
+TEST_F(ProgramTest, WithATerminalAndNothingAskedItRunsTheInteractiveModeUntilQ) {
   std::istringstream in;
   std::ostringstream out, errors;
-  const int status = RunProgram({"--data", Data()}, {in, out, errors, true});
+  FakeTerminal* opened = nullptr;
+  const auto open = [&]() -> std::unique_ptr<TerminalBackend> {
+    auto terminal = std::make_unique<FakeTerminal>();
+    terminal->Then(InputEvent::Of(Key::Enter));  // the About box of the first start
+    terminal->Keys("q");
+    opened = terminal.get();
+    return terminal;
+  };
+  const int status = RunProgram({"--data", Data()}, {in, out, errors, true, open});
   EXPECT_EQ(status, 0) << errors.str();
-  EXPECT_EQ(out.str().rfind("The interactive mode is not built yet; here is the tour instead.\n", 0), 0u);
-  EXPECT_NE(out.str().find("> click About"), std::string::npos);
+  ASSERT_NE(opened, nullptr);
+  EXPECT_EQ(out.str().rfind("Excel quit.\n", 0), 0u) << out.str();
+  EXPECT_NE(out.str().find("AddIn.OnDisconnection"), std::string::npos) << "Excel's own quit";
+}
+
+TEST_F(ProgramTest, ScriptsAndTheTourGoOnWithATerminalAndABuildWithoutOneShowsTheTour) {
+  int opened = 0;
+  const auto open = [&]() -> std::unique_ptr<TerminalBackend> {
+    ++opened;
+    return nullptr;
+  };
+  const std::string note = "This build has no interactive mode; here is the tour instead.\n";
+  const struct {
+    std::vector<std::string> arguments;
+    bool noted;
+    const char* shown;
+    int opens;
+  } cases[] = {
+      {{"--data", Data()}, true, "> click About", 1},
+      {{"--data", Data(), "--tour"}, false, "> click About", 0},
+      {{"--data", Data(), "--script", WriteFile("one.script", "say hello\n")}, false, "> say hello", 0},
+  };
+  for (const auto& c : cases) {
+    std::istringstream in;
+    std::ostringstream out, errors;
+    opened = 0;
+    EXPECT_EQ(RunProgram(c.arguments, {in, out, errors, true, open}), 0) << errors.str();
+    EXPECT_EQ(out.str().rfind(note, 0) == 0, c.noted) << c.shown;
+    EXPECT_NE(out.str().find(c.shown), std::string::npos) << c.shown;
+    EXPECT_EQ(opened, c.opens) << c.shown;
+  }
 }
 
 TEST_F(ProgramTest, HelpShowsTheUsageAndStartsNothing) {

@@ -61,7 +61,7 @@ class WorkbenchTest : public ::testing::Test {
   static ScriptResult RunWorkbench(const std::vector<std::string>& arguments, const std::string& input = {}) {
     std::istringstream in(input);
     std::ostringstream out, errors;
-    const int status = RunProgram(arguments, {in, out, errors, false});
+    const int status = RunProgram(arguments, {in, out, errors, false, nullptr});
     return {status, out.str(), errors.str()};
   }
 

@@ -11,4 +11,7 @@ bool SetMachineDecimalSeparator(char16_t) { return false; }
 
 bool StandardInputIsTerminal() { return _isatty(0) != 0; }
 
+// The interactive mode is the native build's.
+std::unique_ptr<TerminalBackend> OpenTerminal() { return nullptr; }
+
 }  // namespace corvane::workbench

@@ -68,12 +68,14 @@ void AppModel::QueueNumberFormatAnswer(std::optional<std::u16string> format) {
 bool AppModel::ShowNumberFormatDialog() {
   ++dialog_shows_;
   std::optional<std::u16string> answer;
+  const auto chosen = selection();
+  const auto sheet = active_sheet();
   if (!dialog_answers_.empty()) {
     answer = std::move(dialog_answers_.front());
     dialog_answers_.pop_front();
+  } else if (number_format_asker_ && chosen && sheet && sheet->is_worksheet()) {
+    answer = number_format_asker_(sheet->cell(chosen->active_cell).number_format);
   }
-  const auto chosen = selection();
-  const auto sheet = active_sheet();
   if (!answer || !chosen || !sheet || !sheet->is_worksheet()) return false;
   sheet->SetNumberFormat(chosen->areas, *answer);
   return true;

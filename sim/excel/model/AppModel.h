@@ -50,8 +50,11 @@ class AppModel : public std::enable_shared_from_this<AppModel> {
   bool Raise(AppEventId id, std::vector<EventArg> args);
 
   // The number format dialog (Dialogs(42)). Answers are queued: a format
-  // for OK, nothing for Cancel; without a queued answer the user cancels.
+  // for OK, nothing for Cancel; without a queued answer the asker is asked
+  // (given the active cell's format), and without an asker the user cancels.
   void QueueNumberFormatAnswer(std::optional<std::u16string> format);
+  using NumberFormatAsker = std::function<std::optional<std::u16string>(const std::u16string& current)>;
+  void set_number_format_asker(NumberFormatAsker asker) { number_format_asker_ = std::move(asker); }
   // Shows it on the selection; true for OK, which applies the format.
   bool ShowNumberFormatDialog();
   int dialog_shows() const { return dialog_shows_; }
@@ -122,6 +125,7 @@ class AppModel : public std::enable_shared_from_this<AppModel> {
   std::weak_ptr<WindowModel> active_window_;
   std::shared_ptr<AppEventListener> listener_;
   std::deque<std::optional<std::u16string>> dialog_answers_;
+  NumberFormatAsker number_format_asker_;
   int dialog_shows_ = 0;
   int new_workbooks_ = 0;
   bool quit_ = false;

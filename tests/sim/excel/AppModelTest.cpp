@@ -253,5 +253,24 @@ TEST_F(AppModelTest, NumberFormatDialogAppliesOkToTheSelectionAndCancelNothing) 
   EXPECT_EQ(app->dialog_shows(), 3);
 }
 
+TEST_F(AppModelTest, NumberFormatDialogAsksItsAskerOnlyWhenNothingIsQueued) {
+  app->Select(sheet, Areas({2, 2, 3, 2}));
+  std::vector<std::u16string> asked;
+  std::optional<std::u16string> reply = u"0.000";
+  app->set_number_format_asker([&](const std::u16string& current) {
+    asked.push_back(current);
+    return reply;
+  });
+  app->QueueNumberFormatAnswer(u"0%");
+  EXPECT_TRUE(app->ShowNumberFormatDialog());
+  EXPECT_TRUE(asked.empty()) << "a queued answer comes first";
+  EXPECT_TRUE(app->ShowNumberFormatDialog());
+  EXPECT_EQ(sheet->CommonNumberFormat(Areas({2, 2, 3, 2})), u"0.000");
+  reply.reset();
+  EXPECT_FALSE(app->ShowNumberFormatDialog());
+  EXPECT_EQ(sheet->CommonNumberFormat(Areas({2, 2, 3, 2})), u"0.000");
+  EXPECT_EQ(asked, (std::vector<std::u16string>{u"0%", u"0.000"}));
+}
+
 }  // namespace
 }  // namespace corvane::sim::excel

@@ -136,11 +136,13 @@ InputEvent CursesTerminal::MouseEvent() {
     lastPress_ = {mouse.y, mouse.x};
     return InputEvent::Mouse(MouseAction::Press, mouse.y, mouse.x, ctrl);
   }
-  if (mouse.bstate & BUTTON1_RELEASED) {
+  if ((mouse.bstate & BUTTON1_RELEASED) && buttonDown_) {
     buttonDown_ = false;
     return InputEvent::Mouse(MouseAction::Release, mouse.y, mouse.x, ctrl);
   }
-  if (mouse.bstate & BUTTON1_CLICKED) {
+  // A release without its press is a click: curses keeps only the last of
+  // the reports that came in while the program was drawing.
+  if (mouse.bstate & (BUTTON1_CLICKED | BUTTON1_RELEASED)) {
     releasePending_ = true;
     lastPress_ = {mouse.y, mouse.x};
     return InputEvent::Mouse(MouseAction::Press, mouse.y, mouse.x, ctrl);

@@ -30,6 +30,7 @@ constexpr const char* kRight = "\033OC";
 constexpr const char* kShiftDown = "\033[1;2B";
 constexpr const char* kShiftRight = "\033[1;2C";
 constexpr const char* kF12 = "\033[24~";
+constexpr const char* kDragReportsOn = "\033[?1002h";
 
 class PtyWorkbench {
  public:
@@ -59,17 +60,19 @@ class PtyWorkbench {
     Drain(std::chrono::milliseconds(50));
   }
 
-  // Asks for the screen (F12) until it is written; empty when it never is.
+  // Asks for the screen (F12) once the terminal is set up for keys (the
+  // program then switches drag reports on), and waits for it;
+  // empty when it never comes. One request each: a second one still queued
+  // would answer the next call with the screen before its keys.
   std::string Screen() {
     std::error_code ignored;
     std::filesystem::remove(dump_, ignored);
     const auto end = Clock::now() + kPatience;
-    auto asked = Clock::time_point();
+    while (output_.find(kDragReportsOn) == std::string::npos && Clock::now() < end) {
+      Drain(std::chrono::milliseconds(50));
+    }
+    Send(kF12);
     while (Clock::now() < end) {
-      if (Clock::now() - asked > std::chrono::seconds(2)) {
-        Send(kF12);
-        asked = Clock::now();
-      }
       if (std::filesystem::exists(dump_)) {
         std::ifstream in(dump_);
         std::stringstream text;
@@ -85,6 +88,8 @@ class PtyWorkbench {
   void Click(int row, int column, bool ctrl = false) {
     const std::string button = ctrl ? "16" : "0";
     const std::string at = ";" + std::to_string(column + 1) + ";" + std::to_string(row + 1);
+    // In one write: curses then reads both reports at once, as it does when
+    // a person clicks while the screen is drawn.
     Send("\033[<" + button + at + "M\033[<" + button + at + "m");
   }
 

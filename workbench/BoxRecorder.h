@@ -2,13 +2,18 @@
 // is recorded for the screen, and answered with the answer the script
 // queued ("answer Yes"), else by the answerer when there is one (the person
 // at the terminal), else as Enter would (the box's first button, the
-// dialog's default button).
+// dialog's default button). Boxes the system shows itself (the add-in
+// library's own, on Windows) come from the dialog watcher's thread and are
+// recorded and answered the same way.
 #pragma once
 
 #include <deque>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/ui/DialogAnswerer.h"
 #include "platform/ui/Presenter.h"
 #include "workbench/BoxAnswerer.h"
 
@@ -26,22 +31,29 @@ struct ShownBox {
 
 class BoxRecorder : public ui::Presenter {
  public:
-  void QueueAnswer(ui::Button answer) { answers_.push_back(answer); }
-  size_t PendingAnswers() const { return answers_.size(); }
+  void QueueAnswer(ui::Button answer);
+  size_t PendingAnswers() const;
   // Null: nobody is asked. The caller keeps ownership.
   void set_answerer(BoxAnswerer* answerer) { answerer_ = answerer; }
 
   ui::Button ShowMessage(const ui::MessageBoxRequest& request) override;
   int ShowDialog(const ui::ModalDialog& dialog) override;
   bool OpenWithShell(const ui::ShellRequest& request) override;
+  // A system box: the button to press (the queued answer when offered,
+  // else the default button, else the first). Any thread.
+  std::optional<size_t> AnswerSystemBox(const ui::SeenDialog& seen);
 
   // A dialog's labels and links, one per line.
   static std::u16string DialogText(const ui::ModalDialog& dialog);
 
   // Everything shown since the start.
-  const std::vector<ShownBox>& Shown() const { return shown_; }
+  std::vector<ShownBox> Shown() const;
 
  private:
+  std::optional<ui::Button> TakeAnswer();
+  void Record(ShownBox box);
+
+  mutable std::mutex mutex_;
   BoxAnswerer* answerer_ = nullptr;
   std::deque<ui::Button> answers_;
   std::vector<ShownBox> shown_;

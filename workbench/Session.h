@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/DialogAnswerer.h"
 #include "platform/ui/Presenter.h"
 #include "sim/core/ExcelInstallation.h"
 #include "sim/excel/objects/ExcelStart.h"
@@ -85,6 +86,8 @@ class Session {
   sim::ExcelInstallation installation_;
   BoxRecorder boxes_;
   ui::ScopedPresenter presenterScope_{boxes_};
+  // The boxes the add-in library shows through the system itself (Windows).
+  ui::DialogAnswerer systemBoxes_{[this](const ui::SeenDialog& seen) { return boxes_.AnswerSystemBox(seen); }};
   CallTrace calls_;
   std::optional<sim::excel::ExcelRun> run_;
   sim::excel::AppModel::NumberFormatAsker numberFormatAsker_;

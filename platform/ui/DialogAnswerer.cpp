@@ -11,6 +11,11 @@ DialogAnswerer::DialogAnswerer(std::u16string caption) : state_(std::make_unique
   StartAnswering(*state_);
 }
 
+DialogAnswerer::DialogAnswerer(DialogChooser chooser) : state_(std::make_unique<State>()) {
+  state_->chooser = std::move(chooser);
+  StartAnswering(*state_);
+}
+
 DialogAnswerer::~DialogAnswerer() { StopAnswering(*state_); }
 
 size_t DialogAnswerer::Answered() const {

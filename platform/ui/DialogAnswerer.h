@@ -13,19 +13,47 @@
 //   ui::DialogAnswerer about(u"About Corvane");
 //   ... the library shows its About box ...
 //   EXPECT_EQ(about.Answered(), 1u);
+//
+// A program that shows such dialogs on a screen of its own (the workbench)
+// gives a chooser instead: it sees each dialog's texts and buttons and
+// names the button to press.
 #pragma once
 
 #include <chrono>
 #include <cstddef>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/ui/MessageBox.h"
+
 namespace corvane::ui {
+
+// A real dialog as the watcher found it.
+struct SeenDialog {
+  struct PushButton {
+    std::u16string text;
+    // The message box button it is, when it is one.
+    std::optional<Button> standard;
+    bool isDefault = false;
+  };
+  std::u16string caption;
+  // Its labels' and links' texts, in order.
+  std::vector<std::u16string> texts;
+  std::vector<PushButton> buttons;
+};
+
+// Called on the watcher's thread: the index of the button to press, or
+// nothing for Enter.
+using DialogChooser = std::function<std::optional<size_t>(const SeenDialog&)>;
 
 class DialogAnswerer {
  public:
   explicit DialogAnswerer(std::u16string caption);
+  // Every dialog is answered as the chooser says and counted as expected.
+  explicit DialogAnswerer(DialogChooser chooser);
   ~DialogAnswerer();
   DialogAnswerer(const DialogAnswerer&) = delete;
   DialogAnswerer& operator=(const DialogAnswerer&) = delete;

@@ -14,6 +14,7 @@ namespace corvane::ui {
 
 struct DialogAnswerer::State {
   std::u16string caption;
+  DialogChooser chooser;
   std::mutex mutex;
   size_t answered = 0;
   std::vector<std::u16string> unexpected;

@@ -2,6 +2,8 @@
 // click on its OK (Enter) command; one that is still there a while later
 // gets Cancel (Escape), in case it has no default button.
 #include <map>
+#include <optional>
+#include <utility>
 
 #include "platform/com/com.h"
 #include "platform/ui/DialogAnswererState.h"
@@ -33,32 +35,90 @@ std::u16string CaptionOf(HWND window) {
   return std::u16string(reinterpret_cast<const char16_t*>(text), length > 0 ? static_cast<size_t>(length) : 0);
 }
 
-BOOL CALLBACK CollectText(HWND child, LPARAM text) {
+// A dialog's children as the watcher reads them: static texts (labels and
+// links) and push buttons, in the order the dialog holds them.
+struct Children {
+  std::vector<std::u16string> texts;
+  std::vector<HWND> buttons;
+};
+
+bool IsPushButton(HWND child) {
+  const LONG_PTR type = GetWindowLongPtrW(child, GWL_STYLE) & BS_TYPEMASK;
+  return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+}
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM found) {
+  auto& children = *reinterpret_cast<Children*>(found);
   wchar_t className[16] = {};
-  if (GetClassNameW(child, className, 16) > 0 && lstrcmpiW(className, L"STATIC") == 0) {
+  if (GetClassNameW(child, className, 16) <= 0) return TRUE;
+  if (lstrcmpiW(className, L"STATIC") == 0) {
     const std::u16string line = CaptionOf(child);
-    auto& all = *reinterpret_cast<std::u16string*>(text);
-    if (!line.empty()) all.append(all.empty() ? u"" : u" | ").append(line);
+    if (!line.empty()) children.texts.push_back(line);
+  } else if (lstrcmpiW(className, L"BUTTON") == 0 && IsPushButton(child)) {
+    children.buttons.push_back(child);
   }
   return TRUE;
 }
 
-// An unexpected one is told by its caption and its labels' text.
-std::u16string Description(HWND window, const std::u16string& caption) {
-  std::u16string text;
-  EnumChildWindows(window, CollectText, reinterpret_cast<LPARAM>(&text));
-  return text.empty() ? caption : caption + u": " + text;
+std::optional<Button> StandardButtonOf(int id) {
+  static constexpr std::pair<int, Button> kIds[] = {
+      {IDOK, Button::Ok},         {IDCANCEL, Button::Cancel}, {IDABORT, Button::Abort}, {IDRETRY, Button::Retry},
+      {IDIGNORE, Button::Ignore}, {IDYES, Button::Yes},       {IDNO, Button::No}};
+  for (const auto& [known, button] : kIds) {
+    if (known == id) return button;
+  }
+  return std::nullopt;
 }
 
-void Record(DialogAnswerer::State& state, HWND window) {
-  const std::u16string caption = CaptionOf(window);
-  const bool expected = caption == state.caption;
-  const std::u16string description = expected ? caption : Description(window, caption);
+// "&Yes" shows as "Yes" ("&&" as "&").
+std::u16string WithoutMnemonic(const std::u16string& text) {
+  std::u16string shown;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == u'&' && i + 1 < text.size()) ++i;
+    shown += text[i];
+  }
+  return shown;
+}
+
+SeenDialog Describe(HWND window, const Children& children) {
+  SeenDialog seen{CaptionOf(window), children.texts, {}};
+  for (HWND button : children.buttons) {
+    const bool isDefault = (GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    seen.buttons.push_back({WithoutMnemonic(CaptionOf(button)), StandardButtonOf(GetDlgCtrlID(button)), isDefault});
+  }
+  return seen;
+}
+
+// An unexpected one is told by its caption and its labels' text.
+std::u16string Description(const SeenDialog& seen) {
+  std::u16string text;
+  for (const auto& line : seen.texts) text.append(text.empty() ? u"" : u" | ").append(line);
+  return text.empty() ? seen.caption : seen.caption + u": " + text;
+}
+
+void Record(DialogAnswerer::State& state, const SeenDialog& seen) {
+  const bool expected = state.chooser || seen.caption == state.caption;
   std::lock_guard<std::mutex> lock(state.mutex);
   if (expected) {
     ++state.answered;
   } else {
-    state.unexpected.push_back(description);
+    state.unexpected.push_back(Description(seen));
+  }
+}
+
+// Records the dialog and presses the button the chooser names, else tells
+// it OK as its Enter key would.
+void AnswerFirstTime(DialogAnswerer::State& state, HWND window) {
+  Children children;
+  EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&children));
+  const SeenDialog seen = Describe(window, children);
+  Record(state, seen);
+  const std::optional<size_t> chosen = state.chooser ? state.chooser(seen) : std::nullopt;
+  if (chosen && *chosen < children.buttons.size()) {
+    HWND button = children.buttons[*chosen];
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), reinterpret_cast<LPARAM>(button));
+  } else {
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   }
 }
 
@@ -77,8 +137,7 @@ void Watch(DialogAnswerer::State& state) {
     for (HWND window : dialogs) {
       auto known = answers.find(window);
       if (known == answers.end()) {
-        Record(state, window);
-        PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        AnswerFirstTime(state, window);
         still[window] = {now, 1};
       } else if (now - known->second.at >= kRetryAfter) {
         const int command = known->second.tries % 2 ? IDCANCEL : IDOK;

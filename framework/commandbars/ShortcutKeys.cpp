@@ -55,12 +55,9 @@ std::optional<std::u16string> ShortcutKeys::ShortcutTextOf(WPARAM VirtualKey, LP
 }
 
 LRESULT ShortcutKeys::OnKey(int Code, WPARAM VirtualKey, LPARAM KeyData) {
-  if (Code == HC_ACTION && VirtualKey != 0 && KeyData != 0 && WindowHandle()) {
-    try {
-      if (Dispatch(VirtualKey, KeyData)) return 1;
-    } catch (...) {
-      // The key goes on to the host as if no shortcut were set.
-    }
+  // Should Dispatch throw, the hook passes the key on as if no shortcut were set.
+  if (Code == HC_ACTION && VirtualKey != 0 && KeyData != 0 && WindowHandle() && Dispatch(VirtualKey, KeyData)) {
+    return 1;
   }
   return hook_->CallNext(Code, VirtualKey, KeyData);
 }

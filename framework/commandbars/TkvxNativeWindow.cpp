@@ -37,18 +37,15 @@ void TkvxNativeWindow::Handle(UINT Message, WPARAM WParam) {
   if (Message == WM_KEYDOWN && WParam < map_.Entries().size()) OnShortcut(static_cast<size_t>(WParam));
 }
 
+// A host that cannot answer gets no click: the window procedure's guard
+// drops the key.
 void TkvxNativeWindow::OnShortcut(size_t Index) {
-  TkvxCommandBarButton* button = nullptr;
-  try {
-    const ShortcutMap::Entry& entry = map_.Entries()[Index];
-    const com::ComPtr<IDispatch>& host = entry.button->HostButton();
-    if (!host || !ReadsTrue(host, Office::CommandBarControl::Enabled)) return;
-    const bool shortcut = entry.text == com::AsciiUpper(entry.button->ShortcutText());
-    if (shortcut || AcceleratorReachable(host)) button = entry.button;
-  } catch (...) {
-    return;  // the key is gone; a host that cannot answer gets no click
-  }
-  if (!button) return;
+  const ShortcutMap::Entry& entry = map_.Entries()[Index];
+  const com::ComPtr<IDispatch>& host = entry.button->HostButton();
+  if (!host || !ReadsTrue(host, Office::CommandBarControl::Enabled)) return;
+  const bool shortcut = entry.text == com::AsciiUpper(entry.button->ShortcutText());
+  if (!shortcut && !AcceleratorReachable(host)) return;
+  TkvxCommandBarButton* button = entry.button;
   try {
     button->DoClick();
   } catch (...) {

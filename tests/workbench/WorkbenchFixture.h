@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/com/ServerRegistration.h"
+#include "workbench/AddInRegistration.h"
 #include "workbench/Program.h"
 #include "workbench/SampleWorkbook.h"
 #include "workbench/ScriptRunner.h"
@@ -63,6 +65,14 @@ class WorkbenchTest : public ::testing::Test {
     std::ostringstream out, errors;
     const int status = RunProgram(arguments, {in, out, errors, false, nullptr});
     return {status, out.str(), errors.str()};
+  }
+
+  // Natively the registry is a store in this test's folder; under Wine it
+  // is the prefix's, which other tests compare before and after, so
+  // Corvane goes as it came.
+  void TearDown() override {
+    session.reset();
+    if (!RegisteredLibrary().empty()) com::CallRegistrationExport(DefaultLibrary(), false);
   }
 
   TemporaryFolder folder;

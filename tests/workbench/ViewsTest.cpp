@@ -3,6 +3,8 @@
 // folding of the call trace.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "published/Office.h"
 #include "sim/excel/model/AppModel.h"
 #include "sim/office/model/Bar.h"

@@ -1,3 +1,5 @@
+// Native only: the interactive mode is the native build's (curses), and on
+// Windows the add-in's boxes are the system's, not the terminal's.
 // The interactive mode on a terminal of the test's own, with Corvane
 // loaded in the simulated Excel: keys and the mouse move and extend the
 // selection and click buttons, boxes and Excel's number format dialog are

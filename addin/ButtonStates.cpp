@@ -1,11 +1,13 @@
 #include "addin/ButtonStates.h"
 
+#include <exception>
+
+#include "addin/ButtonPlan.h"
 #include "addin/CommandTags.h"
 #include "addin/PivotLocator.h"
 #include "addin/excel/ExcelPivotField.h"
 #include "addin/excel/ExcelPivotTable.h"
 #include "addin/excel/ExcelWorksheet.h"
-#include "framework/commandbars/TkvxCommandBarButton.h"
 #include "platform/com/ComError.h"
 
 namespace corvane::addin {
@@ -13,19 +15,10 @@ namespace {
 
 const int kFormatTags[] = {tags::kNumberFormat, tags::kIncreaseDecimal, tags::kDecreaseDecimal, tags::kCurrency};
 
-void SetEnabled(framework::TkvxCommandBarControls& controls, int tag, bool enabled) {
-  if (auto* control = controls.FindByTag(tag)) control->SetEnabled(enabled);
-}
-
-void SetPressed(framework::TkvxCommandBarControls& controls, int tag, bool pressed) {
-  if (auto* button = dynamic_cast<framework::TkvxCommandBarButton*>(controls.FindByTag(tag)))
-    button->SetState(pressed ? framework::kvxMsoButtonDown : framework::kvxMsoButtonUp);
-}
-
 // A grand total's selection button follows it, and its switch shows it.
-void ShowGrandTotal(framework::TkvxCommandBarControls& controls, bool shown, int selectTag, int switchTag) {
-  SetEnabled(controls, selectTag, shown);
-  SetPressed(controls, switchTag, shown);
+void ShowGrandTotal(ButtonPlan& plan, bool shown, int selectTag, int switchTag) {
+  plan.Enable(selectTag, shown);
+  plan.Press(switchTag, shown);
 }
 
 bool OnDataField(const framework::TExcelApplication& app) {
@@ -37,21 +30,20 @@ bool OnDataField(const framework::TExcelApplication& app) {
   }
 }
 
-// Steps 1 to 5 of the state rules.
-void DeriveStates(framework::TkvxCommandBarControls& controls, const framework::TExcelApplication& app,
-                  IDispatch* sheet) {
-  if (!excel::ExcelWorksheet::IsWorksheet(sheet)) return SetAllEnabled(controls, false);
+// Steps 1 to 5 of the state rules, into the plan.
+void DeriveStates(ButtonPlan& plan, const framework::TExcelApplication& app, IDispatch* sheet) {
+  if (!excel::ExcelWorksheet::IsWorksheet(sheet)) return plan.EnableAll(false);
   excel::ExcelPivotTable table;
   try {
     table = ActiveCell(app).PivotTable();
   } catch (const com::ComError&) {
-    return SetAllEnabled(controls, false);
+    return plan.EnableAll(false);
   }
-  SetAllEnabled(controls, true);
-  ShowGrandTotal(controls, table.ColumnGrand(), tags::kColumnGrandTotal, tags::kColumnGrandSwitch);
-  ShowGrandTotal(controls, table.RowGrand(), tags::kRowGrandTotal, tags::kRowGrandSwitch);
+  plan.EnableAll(true);
+  ShowGrandTotal(plan, table.ColumnGrand(), tags::kColumnGrandTotal, tags::kColumnGrandSwitch);
+  ShowGrandTotal(plan, table.RowGrand(), tags::kRowGrandTotal, tags::kRowGrandSwitch);
   const bool onData = OnDataField(app);
-  for (int tag : kFormatTags) SetEnabled(controls, tag, onData);
+  for (int tag : kFormatTags) plan.Enable(tag, onData);
 }
 
 }  // namespace
@@ -66,13 +58,17 @@ void DisableAllButLast(framework::TkvxCommandBarControls& controls) {
 
 void UpdateButtons(framework::TkvxCommandBarControls& controls, const framework::TExcelApplication& app,
                    IDispatch* sheet) {
+  // A failure part way applies what was worked out before it, with About.
+  ButtonPlan plan(controls);
+  std::exception_ptr failure;
   try {
-    DeriveStates(controls, app, sheet);
+    DeriveStates(plan, app, sheet);
   } catch (...) {
-    SetEnabled(controls, tags::kAbout, true);
-    throw;
+    failure = std::current_exception();
   }
-  SetEnabled(controls, tags::kAbout, true);
+  plan.Enable(tags::kAbout, true);
+  plan.Apply();
+  if (failure) std::rethrow_exception(failure);
 }
 
 }  // namespace corvane::addin

@@ -10,8 +10,8 @@ namespace corvane::workbench {
 
 CallTrace::CallTrace() {
   sim::Instrumentation::Instance().SetCallObserver(
-      [this](uint64_t, std::u16string_view type, std::u16string_view member) {
-        calls_.push_back(com::Utf16ToUtf8(type) + "." + com::Utf16ToUtf8(member));
+      [this](uint64_t, std::u16string_view type, std::u16string_view member, bool write) {
+        calls_.push_back(com::Utf16ToUtf8(type) + "." + com::Utf16ToUtf8(member) + (write ? "=" : ""));
       });
 }
 

@@ -1,5 +1,6 @@
 // The calls the add-in makes into the simulated host, in order, as the
-// host's instrumentation counts them ("Range.Select"); kept until taken.
+// host's instrumentation counts them ("Range.Select", a property written as
+// "Range.NumberFormat="); kept until taken.
 #pragma once
 
 #include <string>

@@ -123,7 +123,7 @@ HRESULT InvokeMember(const CallTarget* target, WORD flags, DISPPARAMS* params, V
   const UINT positional = params->cArgs - params->cNamedArgs;
   if (positional > target->takes && (*put || !target->passesSurplus)) return DISP_E_BADPARAMCOUNT;
   const HRESULT begun = com::GuardCode([&] {
-    const auto fault = Instrumentation::Instance().BeginCall(target->type, target->member);
+    const auto fault = Instrumentation::Instance().BeginCall(target->type, target->member, *put);
     return fault ? Raise(error, fault->code, target->source, fault->description) : S_OK;
   });
   if (begun != S_OK) return begun;

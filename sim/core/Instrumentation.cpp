@@ -21,8 +21,10 @@ Instrumentation& Instrumentation::Instance() {
 void Instrumentation::Reset() {
   std::lock_guard lock(mutex_);
   hostCalls_ = 0;
+  hostWrites_ = 0;
   injected_ = 0;
   calls_.clear();
+  writes_.clear();
   lookups_.clear();
   memberFaults_.clear();
   callFault_.reset();
@@ -47,6 +49,16 @@ uint64_t Instrumentation::Calls(std::u16string_view type) const {
     if (key.first == type) total += count;
   }
   return total;
+}
+
+uint64_t Instrumentation::HostWrites() const {
+  std::lock_guard lock(mutex_);
+  return hostWrites_;
+}
+
+uint64_t Instrumentation::Writes(std::u16string_view type, std::u16string_view member) const {
+  std::lock_guard lock(mutex_);
+  return CountOf(writes_, Key(type, member));
 }
 
 uint64_t Instrumentation::NameLookups(std::u16string_view type, std::u16string_view name) const {
@@ -128,7 +140,7 @@ std::optional<Fault> Instrumentation::FaultFor(const Key& key, uint64_t number) 
   return std::nullopt;
 }
 
-std::optional<Fault> Instrumentation::BeginCall(std::u16string_view type, std::u16string_view member) {
+std::optional<Fault> Instrumentation::BeginCall(std::u16string_view type, std::u16string_view member, bool write) {
   std::optional<Fault> fault;
   uint64_t number = 0;
   CallObserver observer;
@@ -137,12 +149,16 @@ std::optional<Fault> Instrumentation::BeginCall(std::u16string_view type, std::u
     Key key(type, member);
     number = ++hostCalls_;
     fault = FaultFor(key, number);
+    if (write) {
+      ++hostWrites_;
+      ++writes_[key];
+    }
     ++calls_[std::move(key)];
     if (fault) ++injected_;
     observer = observer_;
   }
   // Outside the lock: an observer may ask for the counts.
-  if (observer) observer(number, type, member);
+  if (observer) observer(number, type, member, write);
   return fault;
 }
 

@@ -4,6 +4,8 @@
 // Counted:
 //   host calls    every Invoke that reaches a member, numbered from 1 since
 //                 Reset(); Calls(type, member) per member, HostCalls() total
+//   writes        the property puts among them: Writes(type, member),
+//                 HostWrites() total (a method call is not a write)
 //   name lookups  GetIDsOfNames per (type, name), apart from the calls
 //   objects       live wrappers and the references clients hold on them, per
 //                 type and in total (facts about the heap: Reset keeps them)
@@ -47,6 +49,8 @@ class Instrumentation {
   uint64_t HostCalls() const;
   uint64_t Calls(std::u16string_view type, std::u16string_view member) const;
   uint64_t Calls(std::u16string_view type) const;
+  uint64_t HostWrites() const;
+  uint64_t Writes(std::u16string_view type, std::u16string_view member) const;
   uint64_t NameLookups(std::u16string_view type, std::u16string_view name) const;
 
   long LiveObjects(std::u16string_view type) const;
@@ -66,14 +70,15 @@ class Instrumentation {
 
   EventLog& log() { return log_; }
 
-  // Told of every host call as it is counted, with its number, type and
-  // member (the workbench shows the calls an add-in makes); empty to stop.
-  // Reset keeps it.
-  using CallObserver = std::function<void(uint64_t number, std::u16string_view type, std::u16string_view member)>;
+  // Told of every host call as it is counted, with its number, type, member
+  // and whether it writes a property (the workbench shows the calls an
+  // add-in makes); empty to stop. Reset keeps it.
+  using CallObserver =
+      std::function<void(uint64_t number, std::u16string_view type, std::u16string_view member, bool write)>;
   void SetCallObserver(CallObserver observer);
 
   // Hooks of the dispatch base and the connection points.
-  std::optional<Fault> BeginCall(std::u16string_view type, std::u16string_view member);
+  std::optional<Fault> BeginCall(std::u16string_view type, std::u16string_view member, bool write);
   void CountNameLookup(std::u16string_view type, std::u16string_view name);
   void ObjectCreated(std::u16string_view type);
   void ObjectDestroyed(std::u16string_view type);
@@ -100,8 +105,10 @@ class Instrumentation {
 
   mutable std::mutex mutex_;
   uint64_t hostCalls_ = 0;
+  uint64_t hostWrites_ = 0;
   uint64_t injected_ = 0;
   std::map<Key, uint64_t> calls_;
+  std::map<Key, uint64_t> writes_;
   std::map<Key, uint64_t> lookups_;
   std::map<std::u16string, Objects, std::less<>> objects_;
   long sinks_ = 0;

@@ -38,6 +38,40 @@ TEST_F(ButtonStatesTest, EveryKindOfCell) {
   }
 }
 
+// A move of the active cell works out every state first: each control is
+// read once and written only where its state changes, so nothing flickers.
+TEST_F(ButtonStatesTest, AMoveReadsEachControlOnceAndWritesOnlyWhatChanges) {
+  struct Case {
+    const char* from;
+    const char* to;
+    uint64_t writes;      // Enabled and State
+    uint64_t stateReads;  // the two switches, inside a table
+    uint64_t excelCalls;
+  } cases[] = {
+      {"C5", "C6", 0, 2, 12},    // data to data
+      {"A5", "A6", 0, 2, 12},    // row field to row field
+      {"C6", "A5", 4, 2, 12},    // data to row field: the four format commands go off
+      {"A5", "C6", 4, 2, 12},    // and on again
+      {"F10", "F11", 0, 0, 7},   // plain to plain: About stays on
+      {"C6", "F10", 22, 0, 7},   // out of the table: all but About go off
+      {"F10", "C6", 22, 2, 12},  // and back
+  };
+  auto& counts = sim::Instrumentation::Instance();
+  const auto reads = [&](const char16_t* member) {
+    return counts.Calls(u"CommandBarButton", member) - counts.Writes(u"CommandBarButton", member);
+  };
+  for (const Case& c : cases) {
+    Select(c.from);
+    counts.Reset();
+    Select(c.to);
+    const auto controlCalls = counts.Calls(u"CommandBarButton");
+    EXPECT_EQ(counts.HostWrites(), c.writes) << c.from << " to " << c.to;
+    EXPECT_EQ(reads(u"Enabled"), kAllTags.size()) << c.from << " to " << c.to;
+    EXPECT_EQ(reads(u"State"), c.stateReads) << c.from << " to " << c.to;
+    EXPECT_EQ(counts.HostCalls() - controlCalls, c.excelCalls) << c.from << " to " << c.to;
+  }
+}
+
 TEST_F(ButtonStatesTest, HiddenGrandTotalsDisableTheirSelectionButtons) {
   table->Change([](pivot::PivotDefinition& d) { d.column_grand = false; });
   Select("B5");

@@ -21,9 +21,9 @@ void ShowGrandTotal(ButtonPlan& plan, bool shown, int selectTag, int switchTag) 
   plan.Press(switchTag, shown);
 }
 
-bool OnDataField(const framework::TExcelApplication& app) {
+bool OnDataField(const excel::ExcelRange& cell) {
   try {
-    ActiveCell(app).PivotField().NumberFormat();
+    cell.PivotField().NumberFormat();
     return true;
   } catch (const com::ComError&) {
     return false;
@@ -33,16 +33,18 @@ bool OnDataField(const framework::TExcelApplication& app) {
 // Steps 1 to 5 of the state rules, into the plan.
 void DeriveStates(ButtonPlan& plan, const framework::TExcelApplication& app, IDispatch* sheet) {
   if (!excel::ExcelWorksheet::IsWorksheet(sheet)) return plan.EnableAll(false);
+  // One read of the active cell serves every step: nothing moves it meanwhile.
+  const excel::ExcelRange cell = ActiveCell(app);
   excel::ExcelPivotTable table;
   try {
-    table = ActiveCell(app).PivotTable();
+    table = cell.PivotTable();
   } catch (const com::ComError&) {
     return plan.EnableAll(false);
   }
   plan.EnableAll(true);
   ShowGrandTotal(plan, table.ColumnGrand(), tags::kColumnGrandTotal, tags::kColumnGrandSwitch);
   ShowGrandTotal(plan, table.RowGrand(), tags::kRowGrandTotal, tags::kRowGrandSwitch);
-  const bool onData = OnDataField(app);
+  const bool onData = OnDataField(cell);
   for (int tag : kFormatTags) plan.Enable(tag, onData);
 }
 

@@ -1,6 +1,7 @@
 #include "workbench/BoxRecorder.h"
 
 #include <algorithm>
+#include <cstddef>
 
 #include "platform/com/Text.h"
 
@@ -16,9 +17,17 @@ size_t BoxRecorder::PendingAnswers() const {
   return answers_.size();
 }
 
-std::vector<ShownBox> BoxRecorder::Shown() const {
+std::vector<ShownBox> BoxRecorder::Shown() const { return ShownSince(0); }
+
+size_t BoxRecorder::ShownCount() const {
   std::lock_guard<std::mutex> lock(mutex_);
-  return shown_;
+  return shown_.size();
+}
+
+std::vector<ShownBox> BoxRecorder::ShownSince(size_t from) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (from >= shown_.size()) return {};
+  return {shown_.begin() + static_cast<std::ptrdiff_t>(from), shown_.end()};
 }
 
 std::optional<ui::Button> BoxRecorder::TakeAnswer() {

@@ -48,6 +48,10 @@ class BoxRecorder : public ui::Presenter {
 
   // Everything shown since the start.
   std::vector<ShownBox> Shown() const;
+  // How many were shown, and those from the `from`th on: what a screen or
+  // check that marks its place reads, at the cost of the new boxes only.
+  size_t ShownCount() const;
+  std::vector<ShownBox> ShownSince(size_t from) const;
 
  private:
   std::optional<ui::Button> TakeAnswer();

@@ -95,15 +95,14 @@ void Expectations::Field(const Words& words) {
 
 void Expectations::Message(const Words& words) {
   RequireArguments(words, 1, "expect message \"TEXT\"");
-  const auto& shown = session_.boxes().Shown();
-  const size_t from = messagesChecked_;
-  messagesChecked_ = shown.size();
-  for (size_t i = from; i < shown.size(); ++i) {
-    const std::string text = com::Utf16ToUtf8(shown[i].caption + u"\n" + shown[i].text);
+  const auto shown = session_.boxes().ShownSince(messagesChecked_);
+  messagesChecked_ += shown.size();
+  for (const ShownBox& box : shown) {
+    const std::string text = com::Utf16ToUtf8(box.caption + u"\n" + box.text);
     if (text.find(words[1]) != std::string::npos) return;
   }
   throw ScriptError("no box since the last message check shows " + Quoted(words[1]) + " (" +
-                    std::to_string(shown.size() - from) + " shown)");
+                    std::to_string(shown.size()) + " shown)");
 }
 
 void Expectations::Toolbar(const Words& words) {

@@ -74,10 +74,10 @@ std::string Screen::Position() const {
 }
 
 std::string Screen::Boxes() {
-  const auto& shown = session_.boxes().Shown();
+  const auto shown = session_.boxes().ShownSince(boxesShown_);
+  boxesShown_ += shown.size();
   std::string text;
-  for (; boxesShown_ < shown.size(); ++boxesShown_) {
-    const ShownBox& box = shown[boxesShown_];
+  for (const ShownBox& box : shown) {
     text += std::string(box.dialog ? "Dialog" : "Message box") + " \"" + Utf8(box.caption) + "\"";
     if (!box.dialog) text += " [" + ui::ButtonListText(box.buttons) + "]";
     text += " answered " + Utf8(box.answer) + ":\n" + Indented(box.text);

@@ -133,12 +133,12 @@ void ScriptRunner::ClickButton(const std::string& name, bool ctrl) {
   const auto control = FindButton(*bar, name);
   if (!control) throw ScriptError("no button \"" + name + "\" on the toolbar");
   if (!control->props().enabled) throw ScriptError("the button \"" + name + "\" is disabled");
-  const size_t boxes = session_.boxes().Shown().size();
+  const size_t boxes = session_.boxes().ShownCount();
   const size_t calls = session_.calls().Pending();
   sim::office::ClickControl(session_.bars(), control, ctrl);
   out_ << "  clicked " << control->index() << " \"" << com::Utf16ToUtf8(control->props().caption)
-       << "\": " << session_.calls().Pending() - calls << " calls into Excel, "
-       << session_.boxes().Shown().size() - boxes << " boxes\n";
+       << "\": " << session_.calls().Pending() - calls << " calls into Excel, " << session_.boxes().ShownCount() - boxes
+       << " boxes\n";
 }
 
 void ScriptRunner::Answer(const Words& words) {

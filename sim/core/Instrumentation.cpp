@@ -66,6 +66,13 @@ uint64_t Instrumentation::NameLookups(std::u16string_view type, std::u16string_v
   return CountOf(lookups_, Key(type, name));
 }
 
+uint64_t Instrumentation::NameLookups() const {
+  std::lock_guard lock(mutex_);
+  uint64_t total = 0;
+  for (const auto& [key, count] : lookups_) total += count;
+  return total;
+}
+
 long Instrumentation::LiveObjects(std::u16string_view type) const {
   std::lock_guard lock(mutex_);
   const auto found = objects_.find(type);

@@ -52,6 +52,7 @@ class Instrumentation {
   uint64_t HostWrites() const;
   uint64_t Writes(std::u16string_view type, std::u16string_view member) const;
   uint64_t NameLookups(std::u16string_view type, std::u16string_view name) const;
+  uint64_t NameLookups() const;
 
   long LiveObjects(std::u16string_view type) const;
   long LiveObjects() const;

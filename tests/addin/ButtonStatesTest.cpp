@@ -69,6 +69,7 @@ TEST_F(ButtonStatesTest, AMoveReadsEachControlOnceAndWritesOnlyWhatChanges) {
     EXPECT_EQ(reads(u"Enabled"), kAllTags.size()) << c.from << " to " << c.to;
     EXPECT_EQ(reads(u"State"), c.stateReads) << c.from << " to " << c.to;
     EXPECT_EQ(counts.HostCalls() - controlCalls, c.excelCalls) << c.from << " to " << c.to;
+    EXPECT_EQ(counts.NameLookups(), 0u) << c.from << " to " << c.to;
   }
 }
 

@@ -8,11 +8,10 @@
 //   build/native-release/bench/corvane_bench
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "bench/FreshSession.h"
 #include "bench/HeapInUse.h"
 #include "bench/SelectionMinimum.h"
 #include "bench/TableCheckpoint.h"
@@ -20,8 +19,6 @@
 #include "sim/core/Instrumentation.h"
 #include "sim/excel/model/Areas.h"
 #include "workbench/PivotAreas.h"
-#include "workbench/Program.h"
-#include "workbench/SampleWorkbook.h"
 #include "workbench/Session.h"
 #include "workbench/ToolbarView.h"
 #include "workbench/interactive/ActionLog.h"
@@ -216,30 +213,17 @@ void RegisterClicks(Bench& bench) {
       ->Unit(benchmark::kMillisecond);
 }
 
-std::filesystem::path FreshFolder() {
-  std::random_device device;
-  return std::filesystem::temp_directory_path() / ("corvane-bench-" + std::to_string(device()));
-}
-
 }  // namespace
 }  // namespace corvane::bench
 
 int main(int argc, char** argv) {
   using namespace corvane;
   benchmark::Initialize(&argc, argv);
-  const auto folder = bench::FreshFolder();
-  int status = 0;
-  {
-    workbench::Session session({folder / "data", workbench::DefaultLibrary(), workbench::SampleWorkbooks()});
-    session.Start();
-    bench::Bench state(session);
-    bench::RegisterSelectionChanges(state);
-    bench::RegisterClicks(state);
-    if (benchmark::RunSpecifiedBenchmarks() == 0) status = 1;
-    benchmark::Shutdown();
-    session.Quit();
-  }
-  std::error_code ignored;
-  std::filesystem::remove_all(folder, ignored);
+  bench::FreshSession fresh;
+  bench::Bench state(fresh.session());
+  bench::RegisterSelectionChanges(state);
+  bench::RegisterClicks(state);
+  const int status = benchmark::RunSpecifiedBenchmarks() == 0 ? 1 : 0;
+  benchmark::Shutdown();
   return status;
 }

@@ -7,12 +7,9 @@
 //   build/native-release/bench/workbench_bench
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <random>
 #include <string>
 
-#include "workbench/Program.h"
-#include "workbench/SampleWorkbook.h"
+#include "bench/FreshSession.h"
 #include "workbench/Session.h"
 #include "workbench/interactive/ActionLog.h"
 #include "workbench/interactive/Canvas.h"
@@ -80,35 +77,23 @@ void MoveRoundTrip(benchmark::State& run, Workbench& bench) {
   }
 }
 
-std::filesystem::path FreshFolder() {
-  std::random_device device;
-  return std::filesystem::temp_directory_path() / ("corvane-bench-" + std::to_string(device()));
-}
-
 }  // namespace
 }  // namespace corvane::workbench
 
 int main(int argc, char** argv) {
-  using namespace corvane::workbench;
+  using namespace corvane;
   benchmark::Initialize(&argc, argv);
-  const auto folder = FreshFolder();
-  int status = 0;
-  {
-    Session session({folder / "data", DefaultLibrary(), SampleWorkbooks()});
-    session.Start();
-    Workbench bench(session);
-    bench.Redraw();
-    for (const auto& button : kButtons) {
-      benchmark::RegisterBenchmark((std::string("click/") + button.name).c_str(), ClickRoundTrip, std::ref(bench),
-                                   button.index)
-          ->Unit(benchmark::kMillisecond);
-    }
-    benchmark::RegisterBenchmark("move/data-to-data", MoveRoundTrip, std::ref(bench))->Unit(benchmark::kMillisecond);
-    if (benchmark::RunSpecifiedBenchmarks() == 0) status = 1;
-    benchmark::Shutdown();
-    session.Quit();
+  bench::FreshSession fresh;
+  workbench::Workbench bench(fresh.session());
+  bench.Redraw();
+  for (const auto& button : workbench::kButtons) {
+    benchmark::RegisterBenchmark((std::string("click/") + button.name).c_str(), workbench::ClickRoundTrip,
+                                 std::ref(bench), button.index)
+        ->Unit(benchmark::kMillisecond);
   }
-  std::error_code ignored;
-  std::filesystem::remove_all(folder, ignored);
+  benchmark::RegisterBenchmark("move/data-to-data", workbench::MoveRoundTrip, std::ref(bench))
+      ->Unit(benchmark::kMillisecond);
+  const int status = benchmark::RunSpecifiedBenchmarks() == 0 ? 1 : 0;
+  benchmark::Shutdown();
   return status;
 }

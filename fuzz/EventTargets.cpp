@@ -4,6 +4,7 @@
 #include <string>
 
 #include "framework/commandbars/TkvxCommandBar.h"
+#include "framework/events/TkvxEventDispatch.h"
 #include "fuzz/FuzzCheck.h"
 #include "fuzz/FuzzDispParams.h"
 #include "platform/com/ComError.h"
@@ -35,9 +36,9 @@ void Touch(IDispatch* object) {
   object->AddRef();
   object->Release();
 }
+volatile char16_t lastUnitRead;
 void Touch(const std::u16string& text) {
-  static volatile char16_t last;
-  for (char16_t unit : text) last = unit;
+  for (char16_t unit : text) lastUnitRead = unit;
 }
 void Touch(VARIANT_BOOL& cancel) { cancel = cancel ? VARIANT_FALSE : VARIANT_TRUE; }
 void Touch(VARIANT_BOOL&&) {}
@@ -53,8 +54,8 @@ DISPID PickEvent(ByteSource& input) {
   return choice == std::size(kEvents) ? kClick : static_cast<DISPID>(input.Number());
 }
 
-HRESULT Invoke(IDispatch& target, DISPID id, FuzzDispParams& params) {
-  return target.Invoke(id, IID_NULL, 0, DISPATCH_METHOD, params.get(), nullptr, nullptr, nullptr);
+HRESULT Invoke(IDispatch* target, DISPID id, FuzzDispParams& params) {
+  return target->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, params.get(), nullptr, nullptr, nullptr);
 }
 
 }  // namespace
@@ -127,12 +128,12 @@ void EventTargets::Call(ByteSource& input) {
   const DISPID id = PickEvent(input);
   {
     FuzzDispParams params(input, objects_);
-    Require(Invoke(appEvents_->Dispatcher(), id, params) == S_OK, "the event dispatcher answers S_OK");
+    Require(Invoke(&appEvents_->Dispatcher(), id, params) == S_OK, "the event dispatcher answers S_OK");
   }
   {
     FuzzDispParams params(input, objects_);
     const HRESULT expected = id != kClick ? DISP_E_MEMBERNOTFOUND : params.get() ? S_OK : E_POINTER;
-    Require(Invoke(*sink_, id, params) == expected, "the control sink answers as documented");
+    Require(Invoke(sink_.get(), id, params) == expected, "the control sink answers as documented");
   }
   FuzzDispParams params(input, objects_);
   if (!params.get()) return;

@@ -23,7 +23,8 @@ using corvane::sim::office::CommandBarSet;
 // writes real files.
 const std::filesystem::path& Folder() {
   static const std::filesystem::path folder = [] {
-    auto path = std::filesystem::temp_directory_path() / ("corvane-fuzz-bars-" + std::to_string(std::random_device()()));
+    auto path =
+        std::filesystem::temp_directory_path() / ("corvane-fuzz-bars-" + std::to_string(std::random_device()()));
     std::filesystem::create_directories(path);
     std::atexit([] { std::filesystem::remove_all(Folder()); });
     return path;

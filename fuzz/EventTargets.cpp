@@ -20,13 +20,18 @@ using framework::TObject;
 
 // The events whose handlers are set, covering every kind of argument
 // conversion; the click of a control shares its id with none of them.
-constexpr DISPID kEvents[] = {
-    Excel::AppEvents::WindowResize,          Excel::AppEvents::SheetBeforeDoubleClick,
-    Excel::AppEvents::WorkbookBeforeSave,    Excel::AppEvents::SheetFollowHyperlink,
-    Excel::AppEvents::SheetPivotTableUpdate, Excel::AppEvents::WorkbookSync,
-    Excel::AppEvents::WorkbookBeforeXmlImport, Excel::AppEvents::WorkbookAfterXmlExport,
-    Excel::AppEvents::SheetSelectionChange,  Excel::AppEvents::SheetActivate,
-    Excel::AppEvents::WorkbookBeforeClose,   Excel::AppEvents::WindowActivate};
+constexpr DISPID kEvents[] = {Excel::AppEvents::WindowResize,
+                              Excel::AppEvents::SheetBeforeDoubleClick,
+                              Excel::AppEvents::WorkbookBeforeSave,
+                              Excel::AppEvents::SheetFollowHyperlink,
+                              Excel::AppEvents::SheetPivotTableUpdate,
+                              Excel::AppEvents::WorkbookSync,
+                              Excel::AppEvents::WorkbookBeforeXmlImport,
+                              Excel::AppEvents::WorkbookAfterXmlExport,
+                              Excel::AppEvents::SheetSelectionChange,
+                              Excel::AppEvents::SheetActivate,
+                              Excel::AppEvents::WorkbookBeforeClose,
+                              Excel::AppEvents::WindowActivate};
 constexpr DISPID kClick = Office::CommandBarButtonEvents::Click;
 
 // What a handler does with each argument: objects are used (a freed one
@@ -48,6 +53,12 @@ void Touch(TExcelApplication&) {}
 
 constexpr auto kHandler = [](auto&&... arguments) { (Touch(std::forward<decltype(arguments)>(arguments)), ...); };
 
+// Every event named gets the handler.
+template <class Target, class... Events>
+void HandleAll(Target& target, Events... events) {
+  ((target.*events = kHandler), ...);
+}
+
 DISPID PickEvent(ByteSource& input) {
   const size_t choice = input.Pick(std::size(kEvents) + 2);
   if (choice < std::size(kEvents)) return kEvents[choice];
@@ -60,8 +71,7 @@ HRESULT Invoke(IDispatch* target, DISPID id, FuzzDispParams& params) {
 
 }  // namespace
 
-EventTargets::EventTargets()
-    : run_(sim::excel::StartExcel()), appEvents_(new framework::TkvxExcelAppEvents(&module_)) {
+EventTargets::EventTargets() : run_(sim::excel::StartExcel()), appEvents_(new framework::TkvxExcelAppEvents(&module_)) {
   module_.OnError = [](TObject*, const std::exception&, bool& Handled) { Handled = true; };
   button_ = new framework::TkvxCommandBarButton((new framework::TkvxCommandBar(&module_))->Controls());
   button_->OnClick = [](TObject*) {};
@@ -104,24 +114,14 @@ void EventTargets::Bind() {
 }
 
 void EventTargets::SetHandlers() {
-  appEvents_->OnWindowResize = kHandler;
-  appEvents_->OnWindowActivate = kHandler;
-  appEvents_->OnSheetBeforeDoubleClick = kHandler;
-  appEvents_->OnWorkbookBeforeSave = kHandler;
-  appEvents_->OnSheetFollowHyperlink = kHandler;
-  appEvents_->OnSheetPivotTableUpdate = kHandler;
-  appEvents_->OnWorkbookSync = kHandler;
-  appEvents_->OnWorkbookBeforeXmlImport = kHandler;
-  appEvents_->OnWorkbookAfterXmlExport = kHandler;
-  appEvents_->OnSheetSelectionChange = kHandler;
-  appEvents_->OnSheetActivate = kHandler;
-  appEvents_->OnWorkbookBeforeClose = kHandler;
-  excel_.OnWindowActivate = kHandler;
-  excel_.OnSheetBeforeDoubleClick = kHandler;
-  excel_.OnWorkbookBeforeSave = kHandler;
-  excel_.OnSheetSelectionChange = kHandler;
-  excel_.OnSheetActivate = kHandler;
-  excel_.OnWorkbookBeforeClose = kHandler;
+  using A = framework::TkvxExcelAppEvents;
+  HandleAll(*appEvents_, &A::OnWindowResize, &A::OnWindowActivate, &A::OnSheetBeforeDoubleClick,
+            &A::OnWorkbookBeforeSave, &A::OnSheetFollowHyperlink, &A::OnSheetPivotTableUpdate, &A::OnWorkbookSync,
+            &A::OnWorkbookBeforeXmlImport, &A::OnWorkbookAfterXmlExport, &A::OnSheetSelectionChange,
+            &A::OnSheetActivate, &A::OnWorkbookBeforeClose);
+  using E = TExcelApplication;
+  HandleAll(excel_, &E::OnWindowActivate, &E::OnSheetBeforeDoubleClick, &E::OnWorkbookBeforeSave,
+            &E::OnSheetSelectionChange, &E::OnSheetActivate, &E::OnWorkbookBeforeClose);
 }
 
 void EventTargets::Call(ByteSource& input) {

@@ -9,9 +9,9 @@ namespace corvane::fuzz {
 namespace {
 
 // The types a host may send; VT_VARIANT only by reference or in arrays.
-constexpr VARTYPE kTypes[] = {VT_EMPTY, VT_NULL, VT_I2,   VT_I4,      VT_R4,  VT_R8,  VT_CY,  VT_DATE,
+constexpr VARTYPE kTypes[] = {VT_EMPTY, VT_NULL,     VT_I2,    VT_I4,   VT_R4,      VT_R8,      VT_CY, VT_DATE,
                               VT_BSTR,  VT_DISPATCH, VT_ERROR, VT_BOOL, VT_VARIANT, VT_UNKNOWN, VT_I1, VT_UI1,
-                              VT_UI2,   VT_UI4, VT_I8,   VT_UI8,     VT_INT, VT_UINT};
+                              VT_UI2,   VT_UI4,      VT_I8,    VT_UI8,  VT_INT,     VT_UINT};
 constexpr size_t kMostArguments = 8;
 constexpr size_t kMostElements = 3;
 

@@ -1,6 +1,7 @@
 // The workbench's script lines: splitting into words (LineError for an open
-// quote) and the cell address arguments (ScriptError for a bad one). An
-// address that reads writes back to one that reads to the same areas.
+// quote or a carriage return inside the line) and the cell address
+// arguments (ScriptError for a bad one). An address that reads writes back
+// to one that reads to the same areas.
 #include <cstdint>
 #include <sstream>
 #include <string>
@@ -29,13 +30,18 @@ void Address(const std::string& word) {
   }
 }
 
+// As the runner reads a line: blank ones skipped, the others split into
+// words, of which the first names the command.
 void Line(const std::string& line) {
+  const std::string_view text = Trimmed(line);
+  if (text.empty()) return;
   Words words;
   try {
-    words = SplitWords(Trimmed(line));
+    words = SplitWords(text);
   } catch (const LineError&) {
     return;
   }
+  corvane::fuzz::Require(!words.empty(), "a line that is not blank has a command word");
   for (const std::string& word : words) Address(word);
 }
 

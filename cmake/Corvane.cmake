@@ -35,6 +35,17 @@ if(CORVANE_SANITIZE)
   target_link_options(corvane_options INTERFACE -fsanitize=address,undefined)
 endif()
 
+# The fuzz preset: every library instrumented for libFuzzer's coverage and
+# checked by the sanitizers; fuzz/ links the fuzz targets with the engine.
+if(CORVANE_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "CORVANE_FUZZ needs clang (libFuzzer)")
+  endif()
+  target_compile_options(corvane_options INTERFACE -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                                                   -fno-sanitize-recover=undefined)
+  target_link_options(corvane_options INTERFACE -fsanitize=address,undefined)
+endif()
+
 # corvane_glob(<var> <patterns...>): sorted sources found at configure time,
 # re-checked on every build.
 function(corvane_glob var)

@@ -3,7 +3,7 @@
 # line "    layers: <lowest> ... <highest>" orders the top folders, the line
 # "    framework: <lowest> ... <highest>" the framework's folders. A folder may
 # include its own and the ones listed before it; the folders that are no
-# layer (tests, bench, tools) may not be included by any layer.
+# layer (tests, bench, tools, fuzz) may not be included by any layer.
 #
 #   cmake -DROOT=<source tree> -P LayerCheck.cmake
 
@@ -24,7 +24,7 @@ endfunction()
 
 read_order(layers layers)
 read_order(framework_layers framework)
-set(not_layers tests bench tools)
+set(not_layers tests bench tools fuzz)
 
 # rank(<var> <folder> <order...>): the folder's place in the order, or -1.
 function(rank var folder)

@@ -36,7 +36,13 @@ std::vector<std::string> SplitWords(std::string_view line) {
   size_t at = 0;
   while (true) {
     while (at < line.size() && Blank(line[at])) ++at;
-    if (at >= line.size() || line[at] == '\r') return words;
+    if (at >= line.size()) return words;
+    if (line[at] == '\r') {
+      // Only the line's end may follow a carriage return: text after one
+      // would be lost, and a line of them alone would have no words.
+      if (line.find_first_not_of("\r \t", at) == std::string_view::npos && !words.empty()) return words;
+      throw LineError("a carriage return inside the line");
+    }
     std::string word;
     if (line[at] == '"') {
       at = ReadQuoted(line, at + 1, word);

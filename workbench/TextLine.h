@@ -16,6 +16,8 @@ class LineError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// At least one word; LineError for a quote not closed or a carriage return
+// inside the line (the trimmed line must not be empty).
 std::vector<std::string> SplitWords(std::string_view line);
 std::vector<std::string> SplitCsv(std::string_view line);
 // The line without a trailing carriage return and surrounding blanks.

@@ -18,7 +18,7 @@ const PropertyTable& CommandBarPropertyTable() {
           OfficeHostAppNames()),
       BooleanProperty<B>("Enabled", &B::Enabled, &B::SetEnabled, true),
       IntegerProperty<B>("CommandBarLeft", &B::CommandBarLeft, &B::SetCommandBarLeft, -1),
-      StringProperty<B>("CommandBarName", &B::CommandBarName, &B::SetCommandBarName, true),
+      RequiredStringProperty<B>("CommandBarName", &B::CommandBarName, &B::SetCommandBarName),
       EnumProperty<B>(
           "Position", [](const B& b) -> int { return b.Position(); },
           [](B& b, int v) { b.SetPosition(static_cast<TkvxMsoBarPosition>(v)); }, BarPositionNames(),

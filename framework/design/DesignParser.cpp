@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "framework/design/DesignError.h"
@@ -68,6 +69,10 @@ struct Escape {
 };
 constexpr Escape kEscapes[] = {{'\\', u'\\'}, {'"', u'"'}, {'r', u'\r'}, {'n', u'\n'}, {'t', u'\t'}};
 
+// Objects and collections nested deeper than any design needs are refused
+// before the recursion could exhaust the stack.
+constexpr int kMostNesting = 32;
+
 class Parser {
  public:
   Parser(std::string_view text, const std::string& design) : design_(design) {
@@ -114,12 +119,24 @@ class Parser {
     return *line;
   }
 
+  // One level deeper; Leave() when the object or collection is complete.
+  void Enter(int line, const std::string& place) {
+    if (++depth_ > kMostNesting) {
+      Fail(line, place, "objects and collections nest more than " + std::to_string(kMostNesting) + " deep");
+    }
+  }
+  void Leave() { --depth_; }
+
   DesignObject ParseObject(const Line& header, const std::string& parentPath) {
+    Enter(header.number, parentPath);
     DesignObject object = ParseHeader(header, parentPath);
     const std::string path = parentPath.empty() ? object.name : parentPath + "." + object.name;
     while (true) {
       const Line line = RequireStatement(path, "\"" + object.name + "\"");
-      if (line.text == "end") return object;
+      if (line.text == "end") {
+        Leave();
+        return object;
+      }
       if (line.text.starts_with("object ")) {
         object.children.push_back(ParseObject(line, path));
       } else {
@@ -270,10 +287,14 @@ class Parser {
   }
 
   std::vector<DesignItem> ParseItems(const std::string& place) {
+    Enter(lines_[next_ - 1].number, place);
     std::vector<DesignItem> items;
     while (true) {
       const Line line = RequireStatement(place, "the collection " + place);
-      if (line.text == ">") return items;
+      if (line.text == ">") {
+        Leave();
+        return items;
+      }
       if (line.text != "item")
         Fail(line.number, place, "expected \"item\" or \">\", got \"" + std::string(line.text) + "\"");
       items.push_back(ParseItem(line, place + "[" + std::to_string(items.size()) + "]"));
@@ -293,6 +314,7 @@ class Parser {
   std::string design_;
   std::vector<Line> lines_;
   size_t next_ = 0;
+  int depth_ = 0;
 };
 
 }  // namespace

@@ -41,6 +41,8 @@ struct PropertyInfo {
   // Read and written by the class's own code (a bar's "ButtonTypes" and
   // "Buttons"); the entry only fixes their place in the order.
   bool special = false;
+  // A design must give it: its default is no value the setter accepts.
+  bool required = false;
 };
 
 using PropertyTable = std::vector<PropertyInfo>;
@@ -113,6 +115,16 @@ PropertyInfo StringProperty(std::string_view name, std::function<std::u16string(
   std::function<bool(const T&, const std::u16string&)> isDefault;
   if (!alwaysWritten) isDefault = [](const T&, const std::u16string& v) { return v.empty(); };
   return design_detail::Typed<T, std::u16string>(name, get, set, isDefault, DesignToString, DesignValue::OfString);
+}
+
+// A string every design must give (a bar's CommandBarName): always written,
+// and a design without it is refused as the setter refuses an empty one.
+template <class T>
+PropertyInfo RequiredStringProperty(std::string_view name, std::function<std::u16string(const T&)> get,
+                                    std::function<void(T&, std::u16string)> set) {
+  PropertyInfo info = StringProperty<T>(name, get, set, true);
+  info.required = true;
+  return info;
 }
 
 template <class T>

@@ -1,5 +1,6 @@
 #include "framework/design/DesignReader.h"
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <type_traits>
@@ -58,6 +59,18 @@ class Reader {
     TComponent* component = Guarded(object.line, path, [&] { return designClass->create(module_); });
     component->SetName(object.name);
     ApplyObject(*component, object.properties, designClass->properties(), path);
+    CheckRequired(object, designClass->properties(), path);
+  }
+
+  // Written back, a component without a required property would give a
+  // design that does not read.
+  void CheckRequired(const DesignObject& object, const PropertyTable& table, const std::string& path) const {
+    for (const PropertyInfo& info : table) {
+      const auto given = [&info](const DesignProperty& p) { return p.name == info.name; };
+      if (!info.required || std::any_of(object.properties.begin(), object.properties.end(), given)) continue;
+      Fail(object.line, path + "." + std::string(info.name),
+           "The " + std::string(info.name) + " property can not be empty.");
+    }
   }
 
   // An object's properties; for one holding items (a bar, a popup) its

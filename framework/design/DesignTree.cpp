@@ -23,6 +23,8 @@ DesignValue DesignValue::OfName(std::string name) {
   return v;
 }
 
+DesignValue DesignValue::OfBoolean(bool value) { return OfName(value ? "true" : "false"); }
+
 DesignValue DesignValue::OfSet(std::vector<std::string> names) {
   DesignValue v;
   v.kind = Kind::Set;

@@ -32,7 +32,9 @@ struct DesignValue {
   static DesignValue OfString(std::u16string value);
   static DesignValue OfInteger(int64_t value);
   static DesignValue OfName(std::string name);
-  static DesignValue OfBoolean(bool value) { return OfName(value ? "true" : "false"); }
+  // Out of line: clang defines an inline body's destructor call here, where
+  // DesignProperty is not complete yet.
+  static DesignValue OfBoolean(bool value);
   static DesignValue OfSet(std::vector<std::string> names);
   static DesignValue OfBytes(std::vector<uint8_t> bytes);
   static DesignValue OfItems(std::vector<DesignItem> items);

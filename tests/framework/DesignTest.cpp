@@ -242,6 +242,18 @@ std::vector<Damage> Damages() {
     return text.replace(at, from.size(), to);
   };
   const std::string item = "OfficeAddInModule.xlCBar.Buttons[0].";
+  // 32 levels inside the module: one more than a design may nest.
+  std::string objects = "object OfficeAddInModule: TTestModule\n";
+  std::string collections = objects;
+  std::string objectPath = "OfficeAddInModule";
+  std::string collectionPath = objectPath;
+  for (int level = 1; level <= 32; ++level) {
+    const std::string n = std::to_string(level);
+    objects += "object o" + n + ": TkvxCommandBar\n";
+    collections += "X" + n + " = <\nitem\n";
+    if (level < 32) objectPath += ".o" + n;
+    collectionPath += ".X" + n + (level < 32 ? "[0]" : "");
+  }
   return {
       {"unknown handler", replace("OnClick = OtherClick", "OnClick = OtherClik"), "OtherClik",
        "OfficeAddInModule.xlCBar.Buttons[1].OnClick", "unknown handler \"OtherClik\""},
@@ -286,6 +298,8 @@ std::vector<Damage> Damages() {
        "Buttons = <", "OfficeAddInModule.xlCBar.Buttons", "Buttons needs ButtonTypes first"},
       {"empty add-in name", replace("AddInName = \"Corvane\"", "AddInName = \"\""), "AddInName",
        "OfficeAddInModule.AddInName", "The AddInName property can not be empty."},
+      {"bar without a name", replace("    CommandBarName = \"Corvane AutoFormat XL\"\n", ""), "object xlCBar",
+       "OfficeAddInModule.xlCBar.CommandBarName", "The CommandBarName property can not be empty."},
       {"empty supported apps", replace("  AddInName", "  SupportedApps = []\n  AddInName"), "SupportedApps",
        "OfficeAddInModule.SupportedApps", "The SupportedApps property can not be empty."},
       {"truncated in an object", good.substr(0, good.find("    PropertyChanged = 3")), "", "OfficeAddInModule.xlCBar",
@@ -300,6 +314,9 @@ std::vector<Damage> Damages() {
       {"not a property line", replace("    RowIndex = 2\n", "    RowIndex 2\n"), "RowIndex 2",
        "OfficeAddInModule.xlCBar", "expected \"<Property> = <value>\", got \"RowIndex 2\""},
       {"empty design", "# nothing\n", "", "", "the design is empty"},
+      {"objects nested too deep", objects, "object o32:", objectPath, "objects and collections nest more than 32 deep"},
+      {"collections nested too deep", collections, "X32 = <", collectionPath,
+       "objects and collections nest more than 32 deep"},
   };
 }
 

@@ -41,6 +41,7 @@ TEST_F(ScriptRunnerTest, BadLinesAreNamedByTheirNumberAndFailTheRun) {
       {"workbook Missing.xls\n", "test:1: no workbook \"Missing.xls\" is open"},
       {"locale xx-YY\n", "test:1: unknown locale \"xx-YY\""},
       {"expect cell A5 \"East\n", "test:1: a quote is not closed"},
+      {"show\n\r\rclick 8\n", "test:2: a carriage return inside the line"},
       {"expect nonsense\n", "test:1: unknown expectation \"nonsense\""},
       {"expect selection B2\n", "test:1: selection: expected \"$B$2\", shown \"$A$5\""},
       {"expect active B2\n", "test:1: active cell: expected \"$B$2\", shown \"$A$5\""},

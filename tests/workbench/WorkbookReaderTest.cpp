@@ -42,6 +42,8 @@ TEST(WorkbookReaderTest, EachMistakeNamesTheFileTheLineAndWhatIsWrong) {
       {"workbook B\nsheet S\nworkbook b\n", "f.workbook:3: the workbook \"b\" is named twice"},
       {"workbook B\nsheet S\nsheet s\n", "f.workbook:3: the sheet \"s\" is named twice"},
       {"workbook B\nsheet \"S\n", "f.workbook:2: a quote is not closed"},
+      {"workbook B\n\r\rsheet S\n", "f.workbook:2: a carriage return inside the line"},
+      {"workbook B\nsheet S\rT\n", "f.workbook:2: a carriage return inside the line"},
       {"workbook B\nsheet S T\n", "f.workbook:2: sheet takes one name"},
       {"workbook B\nsheet S\nrecords\nA,B\n1\nend\n", "f.workbook:5: a record has 1 values, the header names 2 fields"},
       {"workbook B\nsheet S\nrecords\nA,B\n1,2\n", "f.workbook:5: the records are not closed by \"end\""},

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/com/Text.h"
+#include "platform/com/native/VariantScalar.h"
 #include "platform/com/native/VariantText.h"
 
 namespace corvane::com::native {
@@ -127,7 +128,8 @@ bool ToSeconds(const std::vector<int64_t>& parts, int meridiem, int64_t& seconds
 
 }  // namespace
 
-std::u16string FormatDate(DATE date) {
+HRESULT FormatDate(DATE date, std::u16string& out) {
+  if (!InDateRange(date)) return E_INVALIDARG;
   double whole = std::trunc(date);
   int seconds = static_cast<int>(std::nearbyint(std::fabs(date - whole) * kSecondsPerDay));
   if (seconds >= kSecondsPerDay) {
@@ -138,9 +140,12 @@ std::u16string FormatDate(DATE date) {
   const Civil civil = CivilFromDays(days - kEpochToUnixDays);
   const std::string dateText =
       std::to_string(civil.month) + "/" + std::to_string(civil.day) + "/" + std::to_string(civil.year);
-  if (days == 0) return Widen(FormatTime(seconds));
-  if (seconds == 0) return Widen(dateText);
-  return Widen(dateText + " " + FormatTime(seconds));
+  if (days == 0) {
+    out = Widen(FormatTime(seconds));
+  } else {
+    out = Widen(seconds == 0 ? dateText : dateText + " " + FormatTime(seconds));
+  }
+  return S_OK;
 }
 
 HRESULT ParseDate(std::u16string_view text, DATE& out) {

@@ -10,8 +10,6 @@ namespace corvane::com::native {
 namespace {
 
 constexpr int64_t kCurrencyScale = 10000;
-constexpr long double kDateMin = -657434.0L;
-constexpr long double kDateMax = 2958465.0L;
 
 struct IntegerType {
   VARTYPE vt;
@@ -116,6 +114,12 @@ bool IsNumericType(VARTYPE vt) {
   return IntegerTypeOf(vt) || vt == VT_R4 || vt == VT_R8 || vt == VT_CY || vt == VT_DATE || vt == VT_BOOL;
 }
 
+bool InDateRange(long double days) {
+  constexpr long double kDateMin = -657434.0L;
+  constexpr long double kDateMax = 2958465.0L;
+  return days > kDateMin - 1 && days < kDateMax + 1;
+}
+
 Scalar ReadScalar(const VARIANT& v) {
   Scalar value;
   switch (v.vt) {
@@ -192,7 +196,7 @@ HRESULT WriteScalar(const Scalar& value, VARTYPE vt, VARIANT& dest) {
       dest.fltVal = static_cast<float>(real);
       return S_OK;
     case VT_DATE:
-      if (!(real > kDateMin - 1 && real < kDateMax + 1)) return DISP_E_OVERFLOW;
+      if (!InDateRange(real)) return DISP_E_OVERFLOW;
       dest.date = static_cast<double>(real);
       return S_OK;
     case VT_CY:

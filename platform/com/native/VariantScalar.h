@@ -24,6 +24,10 @@ struct Scalar {
 // True for the numeric types (integers, R4, R8, CY, DATE, BOOL).
 bool IsNumericType(VARTYPE vt);
 
+// True for the days a DATE may hold: 1 January 100 to 31 December 9999
+// (the last day's hours included); false for NaN.
+bool InDateRange(long double days);
+
 // Reads a by-value numeric VARIANT.
 Scalar ReadScalar(const VARIANT& v);
 

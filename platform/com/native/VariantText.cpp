@@ -99,8 +99,7 @@ HRESULT FormatValue(const VARIANT& v, USHORT flags, std::u16string& out) {
       out = Widen(FormatBool(v.boolVal, flags));
       return S_OK;
     case VT_DATE:
-      out = FormatDate(v.date);
-      return S_OK;
+      return FormatDate(v.date, out);
     case VT_UI8:
       out = Widen(std::to_string(value.unsigned_));
       return S_OK;

@@ -22,7 +22,8 @@ HRESULT ParseNumber(std::u16string_view text, Scalar& out);
 HRESULT ParseBool(std::u16string_view text, VARIANT_BOOL& out);
 
 // Days since 30 December 1899 with the time as fraction, and back.
-std::u16string FormatDate(DATE date);
+// E_INVALIDARG for a date out of range, as Windows answers.
+HRESULT FormatDate(DATE date, std::u16string& out);
 HRESULT ParseDate(std::u16string_view text, DATE& out);
 
 }  // namespace corvane::com::native

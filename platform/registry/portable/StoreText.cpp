@@ -162,6 +162,9 @@ std::u16string KeyNameFromText(std::string_view text, LineReader& reader) {
     name += com::Utf8ToUtf16(text.substr(runStart, i - runStart));
     const auto unit = ParseHex4(text.substr(i + 1, 4));
     if (!unit) reader.Fail("bad key name escape");
+    // A backslash separates keys: no name holds one, and written back it
+    // would read as two keys.
+    if (*unit == u'\\') reader.Fail("a key name holds a backslash");
     name += *unit;
     i += 4;
     runStart = i + 1;

@@ -18,6 +18,9 @@ constexpr const char* kHeader = "corvane-sim-commandbars 1";
 constexpr const char* kFileName = "commandbars.txt";
 const std::vector<std::string> kBarPairs{"builtIn", "type"};
 const std::vector<std::string> kControlPairs{"type", "id", "builtIn", "faceSource", "faceBitmap", "faceMask"};
+// Menus nested deeper than Office's own are refused before the recursion
+// could exhaust the stack.
+constexpr int kMostMenuDepth = 64;
 
 std::u16string HexOf(const std::vector<uint8_t>& bytes) {
   static const char16_t* digits = u"0123456789ABCDEF";
@@ -118,10 +121,10 @@ class Reader {
     BarProperties props;
     record.ReadFields(props, BarFields(), kBarPairs);
     auto bar = std::make_shared<Bar>(props, record.Integer("type"), record.Boolean("builtIn"), false);
-    ReadBody(*bar);
+    ReadBody(*bar, 0);
     return bar;
   }
-  void ReadBody(Bar& bar) {
+  void ReadBody(Bar& bar, int depth) {
     std::string line;
     std::shared_ptr<Control> last;
     while (Next(line)) {
@@ -134,8 +137,11 @@ class Reader {
         record.CheckNames({"text"});
         last->items().push_back(record.Text("text"));
       } else if (record.keyword == "menu" && last && last->subBar()) {
+        if (depth == kMostMenuDepth) {
+          throw SimDataError("menus nest more than " + std::to_string(kMostMenuDepth) + " deep");
+        }
         record.ReadFields(last->subBar()->props(), BarFields(), {});
-        ReadBody(*last->subBar());
+        ReadBody(*last->subBar(), depth + 1);
       } else {
         throw SimDataError("unexpected " + record.keyword + " line");
       }

@@ -251,6 +251,10 @@ const Conversion kToText[] = {
     {{VT_DATE, 36526.0}, VT_BSTR, S_OK, {VT_BSTR, 0, u"1/1/2000"}},
     {{VT_DATE, 36526.75}, VT_BSTR, S_OK, {VT_BSTR, 0, u"1/1/2000 6:00:00 PM"}},
     {{VT_DATE, 2.5}, VT_BSTR, S_OK, {VT_BSTR, 0, u"1/1/1900 12:00:00 PM"}},
+    {{VT_DATE, 2958465.5}, VT_BSTR, S_OK, {VT_BSTR, 0, u"12/31/9999 12:00:00 PM"}},
+    {{VT_DATE, 2958466.0}, VT_BSTR, E_INVALIDARG, {}},
+    {{VT_DATE, -657435.0}, VT_BSTR, E_INVALIDARG, {}},
+    {{VT_DATE, 1.1e217}, VT_BSTR, E_INVALIDARG, {}},
     {{VT_EMPTY}, VT_BSTR, S_OK, {VT_BSTR, 0, u""}},
 };
 

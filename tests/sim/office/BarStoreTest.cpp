@@ -211,6 +211,11 @@ TEST_F(BarStoreTest, DamagedFilesAreReportedWithTheirPlaceAndKept) {
   Store().Save(set);
   const std::string good = FileText();
   const std::string bar = "bar builtIn=0 type=0 name=\"X\"\n";
+  // 65 menus each inside the one before: one more than a file may nest.
+  std::string deepMenus = std::string("corvane-sim-commandbars 1\n") + bar;
+  for (int level = 0; level < 65; ++level) {
+    deepMenus += "control type=10 id=1 builtIn=0 faceSource=0 faceBitmap=\"\" faceMask=0\nmenu\n";
+  }
   const struct {
     const char* name;
     std::string text;
@@ -232,6 +237,7 @@ TEST_F(BarStoreTest, DamagedFilesAreReportedWithTheirPlaceAndKept) {
        "faceBitmap=\"ABC\" faceMask=0\nend\n",
        ":3:"},
       {"number out of range", "corvane-sim-commandbars 1\nbar builtIn=0 type=0 left=99999999999\nend\n", ":2:"},
+      {"menus nested too deep", deepMenus, ":132: menus nest more than 64 deep"},
   };
   for (const auto& c : table) {
     SCOPED_TRACE(c.name);

@@ -96,6 +96,7 @@ TEST_F(RegistryStoreTest, DamagedFileIsReportedWithFileAndLineAndLeftUntouched) 
       {"corvane-registry 1\n[Key]\n\"Name\"=dword:1\n\"NAME\"=dword:2\n", 4},
       {"corvane-registry 1\n[Key\\\\Sub]\n", 2},
       {"corvane-registry 1\n[Key\n", 2},
+      {"corvane-registry 1\n[Key%005CSub]\n", 2},
       {"corvane-registry 1\n[Key]\nName=dword:1\n", 3},
   };
   for (const auto& c : cases) {

@@ -1,7 +1,9 @@
 // One fault sweep over everything a user does with the add-in, and over
 // its installation: each scenario runs once to count its host calls, then
 // with one call failing and with every call from one on failing. No
-// exception may reach the test, nothing may stay held once Excel quits,
+// exception may reach the test, nor any but the host's failure the error
+// box that reports what reaches the add-in's boundaries (either counts as
+// an escape), nothing may stay held once Excel quits,
 // the next start must have each button once, only the add-in's own error
 // box may be added to what the scenario shows, and an installer's run
 // must leave the registry in a state it allows. The counts go into the
@@ -34,13 +36,13 @@ class FaultSweepTest : public SweepFixture {
   }
 };
 
-TEST_F(FaultSweepTest, StartsUnloadLoadAndShutdown) { SweepAll(SessionScenarios(*this), 6); }
+TEST_F(FaultSweepTest, StartsUnloadLoadAndShutdown) { SweepAll(SessionScenarios(*this), 4); }
 
 TEST_F(FaultSweepTest, EveryButtonFromEveryKindOfPlace) { SweepAll(ClickScenarios(*this), 2); }
 
-TEST_F(FaultSweepTest, ApplicationEvents) { SweepAll(EventScenarios(*this), 3); }
+TEST_F(FaultSweepTest, ApplicationEvents) { SweepAll(EventScenarios(*this), 2); }
 
-TEST_F(FaultSweepTest, RegistrationAndUnregistration) { SweepAll(InstallerScenarios(*this), 6); }
+TEST_F(FaultSweepTest, RegistrationAndUnregistration) { SweepAll(InstallerScenarios(*this), 4); }
 
 }  // namespace
 }  // namespace corvane::sweep

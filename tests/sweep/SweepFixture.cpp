@@ -64,12 +64,15 @@ void SweepFixture::StartRunning() {
 
 void SweepFixture::Quit() {
   if (run_ && !run_->model->has_quit()) run_->model->Quit();
-  if (running_) {
-    try {
-      com::Dispatch(running_).Call(kApplicationQuit);
-    } catch (const std::exception&) {
-      // It quit already.
-    }
+  running_ = nullptr;
+  // The Excel found running: ours, or one an unregistration started and
+  // could not tell to quit (the host refused the call), which still runs.
+  com::ComPtr<IUnknown> active;
+  if (GetActiveObject(sim::kExcelApplicationClsid, nullptr, active.put()) != S_OK) return;
+  com::ComPtr<IDispatch> application;
+  if (active->QueryInterface(IID_IDispatch, application.put_void()) == S_OK) {
+    active = nullptr;
+    com::Dispatch(application).Call(kApplicationQuit);
   }
 }
 

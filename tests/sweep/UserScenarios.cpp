@@ -88,7 +88,7 @@ const StepCase kEventCases[] = {
 std::vector<Scenario> FromCases(SweepFixture& world, const StepCase* first, const StepCase* last) {
   std::vector<Scenario> scenarios;
   for (const StepCase* c = first; c != last; ++c) {
-    scenarios.push_back({c->name, [&world, c] { c->prepare(world); }, [&world, c] { c->act(world); }});
+    scenarios.push_back({c->name, [&world, c] { c->prepare(world); }, [&world, c] { c->act(world); }, false, {}});
   }
   return scenarios;
 }
@@ -116,7 +116,9 @@ Scenario ClickScenario(SweepFixture& world, int tag, bool ctrl, const CellKind& 
             world.OpenTable();
             world.Enter(kind);
           },
-          [&world, tag, ctrl] { world.Click(tag, ctrl); }};
+          [&world, tag, ctrl] { world.Click(tag, ctrl); },
+          false,
+          {}};
 }
 
 // The installer's result, kept for the registry's check.

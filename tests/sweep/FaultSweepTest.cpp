@@ -36,9 +36,9 @@ class FaultSweepTest : public SweepFixture {
   }
 };
 
-TEST_F(FaultSweepTest, StartsUnloadLoadAndShutdown) { SweepAll(SessionScenarios(*this), 4); }
+TEST_F(FaultSweepTest, StartsUnloadLoadAndShutdown) { SweepAll(SessionScenarios(*this), 3); }
 
-TEST_F(FaultSweepTest, EveryButtonFromEveryKindOfPlace) { SweepAll(ClickScenarios(*this), 2); }
+TEST_F(FaultSweepTest, EveryButtonFromEveryKindOfPlace) { SweepAll(ClickScenarios(*this), 1); }
 
 TEST_F(FaultSweepTest, ApplicationEvents) { SweepAll(EventScenarios(*this), 2); }
 

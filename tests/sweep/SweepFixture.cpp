@@ -1,6 +1,7 @@
 #include "tests/sweep/SweepFixture.h"
 
 #include <filesystem>
+#include <stdexcept>
 
 #include "addin/TAddInModule.h"
 #include "framework/hosting/GuidText.h"

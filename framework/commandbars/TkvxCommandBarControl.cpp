@@ -36,7 +36,10 @@ TkvxBarModule& TkvxCommandBarControl::Module() const { return OwnerBar().Module(
 
 size_t TkvxCommandBarControl::Index() const { return collection_.IndexOf(this); }
 
-void TkvxCommandBarControl::ReportHostError(std::exception_ptr error) const noexcept { Module().HandleError(error); }
+void TkvxCommandBarControl::ReportHostError(std::exception_ptr error) const noexcept {
+  ++hostErrors_;
+  Module().HandleError(error);
+}
 
 void TkvxCommandBarControl::SetEnabled(bool v) {
   if (Store(enabled_, v, Office::CommandBarControl::Enabled) && Module().HostKind() == ohaOutlook) NudgeWidth();
@@ -82,10 +85,15 @@ bool TkvxCommandBarControl::RecordHolds() const {
 }
 
 void TkvxCommandBarControl::WriteRecord() {
+  // A design the host took only in part is not recorded: the next start
+  // applies it again. Recorded, a control whose tag never reached the host
+  // would count as deleted by the user and never come back.
+  if (hostErrors_ != errorsBeforeUpdate_) return;
   DesignRecords(Module(), DesignRecords::kControls).Write(officeTag_, propertyChanged_);
 }
 
 bool TkvxCommandBarControl::UpdateControl() {
+  errorsBeforeUpdate_ = hostErrors_;
   const bool apply = temporary_ || !RecordHolds();
   if (!apply || !hostControl_) return apply;
   if (!temporary_ && Module().StartMode() != kvxStartModeFirstStart) PlaceHostControl();

@@ -176,6 +176,9 @@ class TkvxCommandBarControl : public TObject, public HostPropertyPush {
   void PushDesign();
 
   TkvxCommandBarControls& collection_;
+  // Host failures reported, in all and when the last update began.
+  mutable uint64_t hostErrors_ = 0;
+  uint64_t errorsBeforeUpdate_ = 0;
   int32_t tag_ = 0;
   int32_t propertyChanged_ = 0;
   com::ComPtr<IDispatch> hostControl_;

@@ -13,6 +13,8 @@
 #include "published/Office.h"
 #include "sim/core/ApplicationFactory.h"
 #include "sim/excel/objects/ExcelStart.h"
+#include "tests/hosting/ClassObjectRegistration.h"
+#include "tests/hosting/ExcelOfThisProgram.h"
 #include "tests/hosting/ServerFixture.h"
 #include "tests/support/Sweeps.h"
 
@@ -129,33 +131,6 @@ TEST_F(UnregistrationTest, ForAllUsersAFailingPassLeavesTheMachineKeySwitchedOff
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kAddinKey));
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kAddinKey));
 }
-
-// Excel as the COM runtime starts it for this program, from this program's
-// own simulated host, so that its calls are counted and failed here too (a
-// server library would hold an instrumentation of its own).
-class ExcelOfThisProgram final : public com::ComObject<IClassFactory> {
- public:
-  STDMETHODIMP CreateInstance(IUnknown* outer, REFIID riid, void** ppv) override {
-    if (!ppv) return E_POINTER;
-    *ppv = nullptr;
-    if (outer) return CLASS_E_NOAGGREGATION;
-    return com::Guard([&] { return sim::StartApplication()->QueryInterface(riid, ppv); });
-  }
-  STDMETHODIMP LockServer(BOOL) override { return S_OK; }
-};
-
-class ClassObjectRegistration {
- public:
-  ClassObjectRegistration(REFCLSID classId, IClassFactory* factory) {
-    EXPECT_EQ(CoRegisterClassObject(classId, factory, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie_), S_OK);
-  }
-  ~ClassObjectRegistration() { CoRevokeClassObject(cookie_); }
-  ClassObjectRegistration(const ClassObjectRegistration&) = delete;
-  ClassObjectRegistration& operator=(const ClassObjectRegistration&) = delete;
-
- private:
-  DWORD cookie_ = 0;
-};
 
 void QuitRunningExcel() {
   com::ComPtr<IUnknown> active;

@@ -20,7 +20,22 @@ class ButtonObject final : public SimObject<ButtonObject<Pictures>>,
       : ControlCore(set, control), ButtonFaceMembers(control) {}
 
   using ControlCore::Props;
+  // Built once: every reference counted asks for the type's name.
   static const ObjectType<ButtonObject>& Type() {
+    static const ObjectType<ButtonObject> type{u"CommandBarButton",
+                                               {Office::CommandBarControl::iid, Office::CommandBarButton::iid},
+                                               ControlMembers<ButtonObject>(OwnMembers()),
+                                               kOfficeSource};
+    return type;
+  }
+
+ protected:
+  std::vector<std::shared_ptr<EventSource>> EventSources() override {
+    return SourcesFor(Office::CommandBarButtonEvents::iid, "CommandBarButtonEvents");
+  }
+
+ private:
+  static std::vector<Member<ButtonObject>> OwnMembers() {
     using Self = ButtonObject;
     std::vector<Member<Self>> own{
         Property<Self>(Office::CommandBarButton::BuiltInFace, u"BuiltInFace",
@@ -45,16 +60,7 @@ class ButtonObject final : public SimObject<ButtonObject<Pictures>>,
                                    &Self::template Call<&ButtonFaceMembers::GetMask>,
                                    &Self::template Set<&ButtonFaceMembers::PutMask>));
     }
-    static const ObjectType<Self> type{u"CommandBarButton",
-                                       {Office::CommandBarControl::iid, Office::CommandBarButton::iid},
-                                       ControlMembers<Self>(own),
-                                       kOfficeSource};
-    return type;
-  }
-
- protected:
-  std::vector<std::shared_ptr<EventSource>> EventSources() override {
-    return SourcesFor(Office::CommandBarButtonEvents::iid, "CommandBarButtonEvents");
+    return own;
   }
 };
 
